@@ -1,0 +1,8 @@
+# The -posix compilers: the win32-thread ones lack std::mutex, which GoogleTest needs.
+set(CMAKE_C_COMPILER ${MORVANE_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MORVANE_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${MORVANE_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${MORVANE_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,0 +1,109 @@
+#include "extract/icon_file_writer.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "extract/extraction_messages.h"
+#include "extract/group_directory.h"
+#include "extract/module_icon_groups.h"
+
+namespace morvane {
+
+namespace {
+
+namespace dir = group_directory;
+
+constexpr std::size_t kFileEntrySize = 16;
+constexpr std::size_t kCopiedEntryBytes = 8;  // width, height, colours, reserved, planes, bpp
+
+void PutU32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// Reads one group's directory and all its member images; fails without touching any file.
+struct GroupContents {
+  Bytes directory;
+  std::vector<Bytes> images;
+};
+
+Outcome<GroupContents> ReadGroup(ResourceModule& module, const IconGroups& groups, int number) {
+  auto name = GroupHandle(groups, number);
+  if (!name) return name.failure();
+  auto directory = ReadGroupDirectory(module, *name);
+  if (!directory) return directory.failure();
+  if (!dir::IsComplete(*directory)) return extraction_messages::CannotExtract();
+
+  GroupContents group{std::move(*directory), {}};
+  const std::uint16_t count = dir::ImageCount(group.directory);
+  group.images.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    auto image = ReadIconImage(module, dir::ImageId(group.directory, i));
+    if (!image) return image.failure();
+    group.images.push_back(std::move(*image));
+  }
+  return group;
+}
+
+bool WriteGroupFile(OutputFiles& files, const std::wstring& path, const GroupContents& group) {
+  std::vector<std::uint32_t> sizes;
+  for (const Bytes& image : group.images) sizes.push_back(static_cast<std::uint32_t>(image.size()));
+  const Bytes header = BuildIconHeader(group.directory, sizes);
+
+  std::vector<ByteRange> parts{{header.data(), header.size()}};
+  for (const Bytes& image : group.images) parts.push_back({image.data(), image.size()});
+  return files.Write(path, parts);
+}
+
+void Report(MessageBoxes& messages, const Failure& failure) {
+  messages.Show(failure.text, failure.caption);
+}
+
+}  // namespace
+
+// The directory must be complete and hold one entry per image size.
+Bytes BuildIconHeader(const Bytes& groupDirectory, const std::vector<std::uint32_t>& imageSizes) {
+  const std::size_t count = imageSizes.size();
+  const std::size_t headerSize = dir::kHeaderSize + kFileEntrySize * count;
+  Bytes header(headerSize);
+  std::copy_n(groupDirectory.begin(), dir::kHeaderSize, header.begin());
+
+  std::uint32_t offset = static_cast<std::uint32_t>(headerSize);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t to = dir::kHeaderSize + kFileEntrySize * i;
+    std::copy_n(groupDirectory.begin() + dir::EntryOffset(i), kCopiedEntryBytes,
+                header.begin() + to);
+    PutU32(header, to + 8, imageSizes[i]);
+    PutU32(header, to + 12, offset);
+    offset += imageSizes[i];
+  }
+  return header;
+}
+
+std::wstring IconFileName(const std::wstring& destination, const std::wstring& sourceName,
+                          int number) {
+  const std::wstring base = sourceName.substr(0, sourceName.find(L'.'));
+  std::wstring digits = std::to_wstring(number);
+  if (number < 1000) digits = (L"00" + digits).substr(digits.size() - 1);
+  return destination + base + digits + L".ico";
+}
+
+void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t first,
+                    std::int16_t last) {
+  const std::wstring sourceName = form.Text1[1]->Text();
+  auto module = OpenSourceModule(platform.resources, form.Label2->Caption() + sourceName);
+  if (!module) return Report(platform.messages, module.failure());
+  auto groups = FindFirstGroup(**module);
+  if (!groups) return Report(platform.messages, groups.failure());
+
+  // An int counter, so that a last number of 32767 still ends the loop.
+  for (int number = first; number <= last; ++number) {
+    auto group = ReadGroup(**module, *groups, number);
+    if (!group) return Report(platform.messages, group.failure());
+    const std::wstring path = IconFileName(form.Text1[0]->Text(), sourceName, number);
+    if (!WriteGroupFile(platform.files, path, *group)) {
+      return Report(platform.messages, extraction_messages::CannotWriteFile());
+    }
+  }
+}
+
+}  // namespace morvane

@@ -1,0 +1,50 @@
+#include "extract/module_icon_groups.h"
+
+#include "extract/extraction_messages.h"
+
+namespace morvane {
+
+namespace msg = extraction_messages;
+
+Outcome<std::unique_ptr<ResourceModule>> OpenSourceModule(ResourceModules& modules,
+                                                          const std::wstring& path) {
+  auto module = modules.Open(path);
+  if (!module) return msg::LoadLibraryExError();
+  return module;
+}
+
+Outcome<IconGroups> FindFirstGroup(ResourceModule& module) {
+  IconGroups groups = module.IconGroupNames();
+  if (groups.empty()) return msg::CannotExtract();
+  return groups;
+}
+
+Outcome<ResourceName> GroupHandle(const IconGroups& groups, int number) {
+  if (number < 1 || static_cast<std::size_t>(number) > groups.size()) return msg::CannotExtract();
+  return groups[static_cast<std::size_t>(number) - 1];
+}
+
+Outcome<Bytes> ReadGroupDirectory(ResourceModule& module, const ResourceName& group) {
+  ResourceData data = module.ReadIconGroup(group);
+  switch (data.status) {
+    case ResourceStatus::Ok:
+      return std::move(data.bytes);
+    case ResourceStatus::NotFound:
+      return msg::CannotExtract();
+    case ResourceStatus::LoadFailed:
+      return msg::LoadResourceError();
+    case ResourceStatus::LockFailed:
+      return msg::LockResourceError();
+    case ResourceStatus::SizeZero:
+      return msg::SizeofResourceError();
+  }
+  return msg::CannotExtract();
+}
+
+Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId) {
+  ResourceData data = module.ReadIcon(imageId);
+  if (data.status != ResourceStatus::Ok || data.bytes.empty()) return msg::CannotExtract();
+  return std::move(data.bytes);
+}
+
+}  // namespace morvane

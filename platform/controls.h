@@ -1,0 +1,21 @@
+#pragma once
+// The window's controls as the window logic sees them: only what the handlers use.
+#include <string>
+
+namespace morvane {
+
+class TextBox {
+ public:
+  virtual ~TextBox() = default;
+  virtual std::wstring Text() const = 0;
+  virtual void SetText(const std::wstring& text) = 0;
+};
+
+class Label {
+ public:
+  virtual ~Label() = default;
+  virtual std::wstring Caption() const = 0;
+  virtual void SetCaption(const std::wstring& caption) = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,15 @@
+#pragma once
+// The services of the system that the window logic uses, gathered in one place.
+#include "platform/message_boxes.h"
+#include "platform/output_files.h"
+#include "platform/resource_modules.h"
+
+namespace morvane {
+
+struct Platform {
+  MessageBoxes& messages;
+  ResourceModules& resources;
+  OutputFiles& files;
+};
+
+}  // namespace morvane

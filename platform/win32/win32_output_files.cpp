@@ -1,0 +1,35 @@
+#include "platform/win32/win32_output_files.h"
+
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
+  for (const ByteRange& part : parts) {
+    if (part.size > MAXDWORD) return false;
+    DWORD written = 0;
+    const DWORD size = static_cast<DWORD>(part.size);
+    if (!WriteFile(file, part.data, size, &written, nullptr) || written != size) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Win32OutputFiles::Write(const std::wstring& path, const std::vector<ByteRange>& parts) {
+  // CREATE_ALWAYS truncates an existing file: nothing of an older, longer one survives.
+  unique_hfile file{CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (!file) return false;
+  const bool written = WriteParts(file.get(), parts);
+  const bool closed = CloseHandle(file.release()) != FALSE;
+  if (written && closed) return true;
+  DeleteFileW(path.c_str());
+  return false;
+}
+
+}  // namespace morvane::win32

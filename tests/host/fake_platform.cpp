@@ -1,0 +1,58 @@
+#include "tests/host/fake_platform.h"
+
+namespace morvane::testing {
+
+namespace {
+
+class FakeResourceModule final : public ResourceModule {
+ public:
+  FakeResourceModule(const FakeModuleContents& contents, int& live)
+      : contents_(contents), live_(live) {
+    ++live_;
+  }
+  ~FakeResourceModule() override { --live_; }
+
+  std::vector<ResourceName> IconGroupNames() override {
+    std::vector<ResourceName> names;
+    for (const auto& group : contents_.groups) names.push_back(group.first);
+    return names;
+  }
+  ResourceData ReadIconGroup(const ResourceName& name) override {
+    for (const auto& group : contents_.groups) {
+      if (group.first == name) return group.second;
+    }
+    return {};
+  }
+  ResourceData ReadIcon(std::uint16_t id) override {
+    auto found = contents_.icons.find(id);
+    return found == contents_.icons.end() ? ResourceData{} : found->second;
+  }
+
+ private:
+  const FakeModuleContents& contents_;
+  int& live_;
+};
+
+}  // namespace
+
+std::unique_ptr<ResourceModule> FakeResourceModules::Open(const std::wstring& path) {
+  opened.push_back(path);
+  auto found = modules.find(path);
+  if (found == modules.end()) return nullptr;
+  return std::make_unique<FakeResourceModule>(found->second, live);
+}
+
+bool FakeOutputFiles::Write(const std::wstring& path, const std::vector<ByteRange>& parts) {
+  written.push_back(path);
+  partsPerWrite.push_back(parts.size());
+  if (path == failingPath) {
+    files.erase(path);
+    return false;
+  }
+  Bytes& file = files[path];
+  file.clear();
+  for (const ByteRange& part : parts) file.insert(file.end(), part.data, part.data + part.size);
+  return true;
+}
+
+}  // namespace morvane::testing

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "extract/icon_file_writer.h"
+#include "tests/common/icon_bytes.h"
+
+namespace morvane {
+namespace {
+
+using testing::DirectoryEntry;
+using testing::GroupDirectory;
+
+std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
+  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t{bytes[at + 3]} << 24;
+}
+
+TEST(BuildIconHeader, TwoImagesGetOffsetsAfterTheHeader) {
+  const Bytes directory = GroupDirectory({{32, 32, 16, 1, 4, 744, 1}, {16, 16, 16, 1, 4, 296, 2}});
+  const Bytes header = BuildIconHeader(directory, {744, 296});
+
+  ASSERT_EQ(header.size(), 38u);
+  EXPECT_EQ(Bytes(header.begin(), header.begin() + 6), Bytes(directory.begin(), directory.begin() + 6));
+  // The first 12 bytes of each entry are the directory's; then the offset.
+  EXPECT_EQ(Bytes(header.begin() + 6, header.begin() + 18),
+            Bytes(directory.begin() + 6, directory.begin() + 18));
+  EXPECT_EQ(Bytes(header.begin() + 22, header.begin() + 34),
+            Bytes(directory.begin() + 20, directory.begin() + 32));
+  EXPECT_EQ(U32At(header, 18), 38u);
+  EXPECT_EQ(U32At(header, 34), 782u);
+  EXPECT_EQ(U32At(header, 34) + 296, 1078u);  // the whole file
+}
+
+TEST(BuildIconHeader, NoImagesGiveTheSixByteHeaderOnly) {
+  const Bytes directory = GroupDirectory({});
+  EXPECT_EQ(BuildIconHeader(directory, {}), directory);
+}
+
+TEST(BuildIconHeader, FollowsTheRealImageSizesWhereTheDirectoryDeclaresOthers) {
+  const Bytes directory = GroupDirectory({{32, 32, 16, 1, 4, 1000, 1}, {16, 16, 16, 1, 4, 100, 2}});
+  const Bytes header = BuildIconHeader(directory, {744, 296});
+
+  EXPECT_EQ(U32At(header, 6 + 8), 744u);
+  EXPECT_EQ(U32At(header, 6 + 12), 38u);
+  EXPECT_EQ(U32At(header, 22 + 8), 296u);
+  EXPECT_EQ(U32At(header, 22 + 12), 782u);
+  // Everything else of the entries is copied.
+  EXPECT_EQ(Bytes(header.begin() + 22, header.begin() + 30),
+            Bytes(directory.begin() + 20, directory.begin() + 28));
+}
+
+TEST(IconFileName, CutsTheSourceNameAtItsFirstDot) {
+  EXPECT_EQ(IconFileName(L"D:\\icons\\", L"tool.exe", 2), L"D:\\icons\\tool002.ico");
+  EXPECT_EQ(IconFileName(L"D:\\icons\\", L"pack.icons.dll", 15), L"D:\\icons\\pack015.ico");
+  EXPECT_EQ(IconFileName(L"D:\\", L".hidden.dll", 3), L"D:\\003.ico");
+}
+
+TEST(IconFileName, UsesTheWholeNameWhenItHasNoDot) {
+  EXPECT_EQ(IconFileName(L"C:\\out\\", L"toolbox", 1), L"C:\\out\\toolbox001.ico");
+  EXPECT_EQ(IconFileName(L"C:\\out\\", L"ico", 1), L"C:\\out\\ico001.ico");
+}
+
+TEST(IconFileName, KeepsThreeDigitsBelowAThousandAndAllDigitsAbove) {
+  EXPECT_EQ(IconFileName(L"", L"tool.exe", 7), L"tool007.ico");
+  EXPECT_EQ(IconFileName(L"", L"tool.exe", 42), L"tool042.ico");
+  EXPECT_EQ(IconFileName(L"", L"tool.exe", 999), L"tool999.ico");
+  EXPECT_EQ(IconFileName(L"", L"tool.exe", 1000), L"tool1000.ico");
+  EXPECT_EQ(IconFileName(L"", L"tool.exe", 32767), L"tool32767.ico");
+}
+
+TEST(IconFileName, GluesTheNameToADestinationWithoutTrailingBackslash) {
+  EXPECT_EQ(IconFileName(L"D:\\icons", L"tool.exe", 2), L"D:\\iconstool002.ico");
+}
+
+}  // namespace
+}  // namespace morvane

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "extract/icon_file_writer.h"
+#include "tests/common/icon_bytes.h"
+#include "tests/host/fake_platform.h"
+
+namespace morvane {
+namespace {
+
+using testing::DirectoryEntry;
+using testing::FakeForm;
+using testing::GroupDirectory;
+using testing::IconFile;
+using testing::Image;
+using testing::ShownMessage;
+
+const ShownMessage kLoadLibraryError{L"LoadLibraryEx Error !!", L"Morvane"};
+const ShownMessage kCannotExtract{L"アイコンが抽出できません。", L"  ゴメン ？！・・・"};
+const ShownMessage kCannotWrite{L"ファイルを書き込めません。", L"  バカ ？！・・・"};
+
+const std::wstring kModulePath = L"D:\\apps\\tool.exe";
+
+// A module of three groups: a string-named one, then #5 and #9; each has its own images.
+class WriteIconFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.folderLabel.caption = L"D:\\apps\\";
+    form.sourceField.text = L"tool.exe";
+    form.destinationField.text = L"E:\\out\\";
+    auto& module = form.resources.modules[kModulePath];
+    AddGroup(module, {0, L"MAIN"}, 10);
+    AddGroup(module, {5, {}}, 20);
+    AddGroup(module, {9, {}}, 30);
+  }
+
+  void AddGroup(testing::FakeModuleContents& module, ResourceName name, std::uint16_t firstId) {
+    std::vector<DirectoryEntry> entries{{32, 32, 16, 1, 4, 744, firstId},
+                                        {16, 16, 16, 1, 4, 296, std::uint16_t(firstId + 1)}};
+    std::vector<Bytes> images{Image(744, std::uint8_t(firstId)), Image(296, std::uint8_t(firstId + 1))};
+    module.AddGroup(std::move(name), GroupDirectory(entries));
+    module.AddIcon(firstId, images[0]);
+    module.AddIcon(firstId + 1, images[1]);
+    expected.push_back(IconFile(entries, images));
+  }
+
+  void Run(std::int16_t first, std::int16_t last) {
+    WriteIconFiles(form.controls, form.platform, first, last);
+  }
+
+  // Gives another form the same fields and modules, for one case of a table.
+  void CopyInputs(FakeForm& to) const {
+    to.folderLabel.caption = form.folderLabel.caption;
+    to.sourceField.text = form.sourceField.text;
+    to.destinationField.text = form.destinationField.text;
+    to.resources.modules = form.resources.modules;
+  }
+
+  testing::FakeModuleContents& Module() { return form.resources.modules[kModulePath]; }
+
+  FakeForm form;
+  std::vector<Bytes> expected;  // the .ico file of each group, in group order
+};
+
+TEST_F(WriteIconFilesTest, WritesEveryGroupInOrderFromFolderAndSourceName) {
+  Run(1, 3);
+
+  EXPECT_EQ(form.resources.opened, std::vector<std::wstring>{kModulePath});
+  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{
+                                    L"E:\\out\\tool001.ico", L"E:\\out\\tool002.ico",
+                                    L"E:\\out\\tool003.ico"}));
+  EXPECT_EQ(form.files.files[L"E:\\out\\tool001.ico"], expected[0]);
+  EXPECT_EQ(form.files.files[L"E:\\out\\tool002.ico"], expected[1]);
+  EXPECT_EQ(form.files.files[L"E:\\out\\tool003.ico"], expected[2]);
+  EXPECT_TRUE(form.messages.shown.empty());
+  EXPECT_EQ(form.resources.live, 0);
+}
+
+TEST_F(WriteIconFilesTest, WritesTheHeaderAndEachImageInOneWriteEach) {
+  Run(2, 2);
+  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\out\\tool002.ico"});
+  EXPECT_EQ(form.files.partsPerWrite, std::vector<std::size_t>{3});
+}
+
+TEST_F(WriteIconFilesTest, FirstAfterLastWritesNothingButStillOpensTheModule) {
+  Run(1, 0);
+  EXPECT_EQ(form.resources.opened.size(), 1u);
+  EXPECT_TRUE(form.files.written.empty());
+  EXPECT_TRUE(form.messages.shown.empty());
+}
+
+TEST_F(WriteIconFilesTest, ModuleThatCannotBeLoaded) {
+  form.sourceField.text = L"gone.exe";
+  Run(1, 3);
+  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kLoadLibraryError});
+  EXPECT_TRUE(form.files.written.empty());
+}
+
+TEST_F(WriteIconFilesTest, ModuleWithoutGroupsComplainsEvenForAnEmptyRange) {
+  Module().groups.clear();
+  Run(1, 0);
+  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+  EXPECT_TRUE(form.files.written.empty());
+  EXPECT_EQ(form.resources.live, 0);
+}
+
+TEST_F(WriteIconFilesTest, GroupNumberBeyondTheModuleEndsTheRunAfterTheEarlierFiles) {
+  Run(2, 5);
+  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"E:\\out\\tool002.ico",
+                                                           L"E:\\out\\tool003.ico"}));
+  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+  EXPECT_EQ(form.resources.live, 0);
+}
+
+TEST_F(WriteIconFilesTest, GroupNumberBelowOneIsRefused) {
+  Run(0, 0);
+  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+  EXPECT_TRUE(form.files.written.empty());
+}
+
+TEST_F(WriteIconFilesTest, ResourceStepFailuresAreNamedWithTheProgramTitle) {
+  const std::pair<ResourceStatus, std::wstring> cases[] = {
+      {ResourceStatus::LoadFailed, L"LoadResource Error !!"},
+      {ResourceStatus::LockFailed, L"LockResource Error !!"},
+      {ResourceStatus::SizeZero, L"SizeofResource Error !!"},
+  };
+  for (const auto& [status, text] : cases) {
+    SCOPED_TRACE(text);
+    FakeForm fresh;
+    CopyInputs(fresh);
+    fresh.resources.modules[kModulePath].groups[1].second = {status, {}};
+
+    WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
+
+    EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
+    EXPECT_EQ(fresh.messages.shown, (std::vector<ShownMessage>{{text, L"Morvane"}}));
+    EXPECT_EQ(fresh.resources.live, 0);
+  }
+}
+
+TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
+  struct Case {
+    const char* what;
+    void (*breakIt)(testing::FakeModuleContents&);
+  };
+  const Case cases[] = {
+      {"missing member image", [](auto& m) { m.icons.erase(21); }},
+      {"member image of size 0", [](auto& m) { m.icons[21] = {ResourceStatus::Ok, {}}; }},
+      {"image that cannot be read", [](auto& m) { m.icons[21] = {ResourceStatus::LoadFailed, {}}; }},
+      {"directory shorter than its count",
+       [](auto& m) { m.groups[1].second.bytes.resize(6 + 14 * 2 - 1); }},
+      {"directory shorter than its header", [](auto& m) { m.groups[1].second.bytes.resize(5); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeForm fresh;
+    CopyInputs(fresh);
+    c.breakIt(fresh.resources.modules[kModulePath]);
+
+    WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
+
+    EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
+    EXPECT_EQ(fresh.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+    EXPECT_EQ(fresh.resources.live, 0);
+  }
+}
+
+TEST_F(WriteIconFilesTest, AFailedWriteIsReportedAndEndsTheRun) {
+  form.files.failingPath = L"E:\\out\\tool002.ico";
+  Run(1, 3);
+  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"E:\\out\\tool001.ico",
+                                                           L"E:\\out\\tool002.ico"}));
+  EXPECT_EQ(form.files.files.count(L"E:\\out\\tool001.ico"), 1u);
+  EXPECT_EQ(form.files.files.count(L"E:\\out\\tool002.ico"), 0u);
+  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotWrite});
+  EXPECT_EQ(form.resources.live, 0);
+}
+
+TEST_F(WriteIconFilesTest, EmptyFolderLabelOpensTheBareName) {
+  form.folderLabel.caption.clear();
+  form.resources.modules[L"tool.exe"] = Module();
+  Run(1, 1);
+  EXPECT_EQ(form.resources.opened, std::vector<std::wstring>{L"tool.exe"});
+  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
+}
+
+}  // namespace
+}  // namespace morvane
