@@ -1,0 +1,184 @@
+// Extraction of the generated test modules through the real resource and file functions.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/win/message_box_catcher.h"
+#include "tests/win/real_form.h"
+
+namespace morvane::testing {
+namespace {
+
+const std::wstring kCannotExtract = L"アイコンが抽出できません。";
+const std::wstring kSorry = L"  ゴメン ？！・・・";
+
+fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
+fs::path Module(const std::string& name) { return FixtureDir() / "modules" / (name + ".dll"); }
+std::vector<unsigned char> Expected(const std::string& name) {
+  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
+}
+
+class FixtureExtraction : public ::testing::Test {
+ protected:
+  void Extract(const std::string& module, std::int16_t first, std::int16_t last) {
+    form.SetSource(Module(module));
+    form.destinationField.text = out.WithBackslash();
+    form.Run(first, last);
+  }
+  std::vector<unsigned char> Written(const std::string& name) {
+    return ReadAll(out.path() / (name + ".ico"));
+  }
+
+  TempFolder out;
+  RealForm form;
+  MessageBoxCatcher boxes;
+};
+
+TEST_F(FixtureExtraction, StringAndNumericNamesComeInEnumerationOrder) {
+  Extract("names", 1, 5);
+
+  EXPECT_TRUE(boxes.caught().empty());
+  EXPECT_EQ(FilesIn(out.path()).size(), 5u);
+  EXPECT_EQ(Written("names001"), Expected("names001"));  // ALPHA
+  EXPECT_EQ(Written("names002"), Expected("names002"));  // a string name longer than 33 bytes
+  EXPECT_EQ(Written("names003"), Expected("names003"));  // #1, with a PNG 256x256 image
+  EXPECT_EQ(Written("names005"), Expected("names005"));  // #300
+  // #2 exists in two languages: one whole group of either, never a mixture.
+  const auto two = Written("names004");
+  EXPECT_TRUE(two == Expected("names004") || two == Expected("names004.ja"));
+}
+
+TEST_F(FixtureExtraction, ALongStringNameIsFoundAlone) {
+  Extract("names", 2, 2);
+  EXPECT_TRUE(boxes.caught().empty());
+  EXPECT_EQ(FilesIn(out.path()).size(), 1u);
+  EXPECT_EQ(Written("names002"), Expected("names002"));
+}
+
+TEST_F(FixtureExtraction, DeclaredSizesGiveWayToTheRealImages) {
+  Extract("declared", 1, 1);
+  EXPECT_TRUE(boxes.caught().empty());
+  EXPECT_EQ(Written("declared001"), Expected("declared001"));
+}
+
+TEST_F(FixtureExtraction, MoreThanAThousandGroupsKeepDistinctNames) {
+  Extract("many", 1, 1005);
+
+  EXPECT_TRUE(boxes.caught().empty());
+  const auto files = FilesIn(out.path());
+  ASSERT_EQ(files.size(), 1005u);
+  for (int number : {1, 7, 999, 1000, 1001, 1005}) {
+    char name[16];
+    snprintf(name, sizeof name, "many%03d", number);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(Written(name), Expected(name));
+  }
+  int mismatches = 0;
+  for (const auto& [name, bytes] : files) {
+    const std::string stem = fs::path(name).stem().string();
+    mismatches += bytes != Expected(stem);
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(FixtureExtraction, ABrokenGroupEndsTheRunWithoutAFileOfItsOwn) {
+  Extract("broken", 1, 5);
+  EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{kCannotExtract});
+  EXPECT_EQ(boxes.caught().at(0).caption, kSorry);
+  ASSERT_EQ(FilesIn(out.path()).size(), 1u);
+  EXPECT_EQ(Written("broken001"), Expected("broken001"));
+}
+
+TEST_F(FixtureExtraction, EachBrokenCaseAloneWritesNothing) {
+  // 2: a member image is missing; 3: a member image has size 0; 4: the directory is short.
+  for (std::int16_t group : {2, 3, 4}) {
+    SCOPED_TRACE(group);
+    TempFolder single;
+    form.SetSource(Module("broken"));
+    form.destinationField.text = single.WithBackslash();
+    const std::size_t before = boxes.caught().size();
+    form.Run(group, group);
+    ASSERT_EQ(boxes.caught().size(), before + 1);
+    EXPECT_EQ(boxes.caught().back().text, kCannotExtract);
+    EXPECT_TRUE(FilesIn(single.path()).empty());
+  }
+}
+
+TEST_F(FixtureExtraction, TheSoundGroupAfterTheBrokenOnesIsWritten) {
+  Extract("broken", 5, 5);
+  EXPECT_TRUE(boxes.caught().empty());
+  EXPECT_EQ(Written("broken005"), Expected("broken005"));
+}
+
+TEST_F(FixtureExtraction, AModuleWithoutIconGroups) {
+  Extract("noicons", 1, 0);
+  ASSERT_EQ(boxes.caught().size(), 1u);
+  EXPECT_EQ(boxes.caught()[0].text, kCannotExtract);
+  EXPECT_EQ(boxes.caught()[0].caption, kSorry);
+  EXPECT_TRUE(boxes.caught()[0].questionIcon);
+  EXPECT_TRUE(boxes.caught()[0].okOnly);
+  EXPECT_TRUE(FilesIn(out.path()).empty());
+}
+
+TEST_F(FixtureExtraction, AGroupNumberBeyondTheModule) {
+  Extract("names", 5, 6);
+  EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{kCannotExtract});
+  EXPECT_EQ(FilesIn(out.path()).size(), 1u);
+}
+
+TEST_F(FixtureExtraction, FilesThatAreNoModule) {
+  const fs::path text = out.path() / "notes.txt";
+  std::ofstream(text) << "just some text, not a module\n";
+  const fs::path missing = out.path() / "gone.dll";
+  for (const fs::path& source : {text, missing}) {
+    SCOPED_TRACE(source.string());
+    TempFolder dest;
+    form.SetSource(source);
+    form.destinationField.text = dest.WithBackslash();
+    const std::size_t before = boxes.caught().size();
+    form.Run(1, 3);
+    ASSERT_EQ(boxes.caught().size(), before + 1);
+    EXPECT_EQ(boxes.caught().back().text, L"LoadLibraryEx Error !!");
+    EXPECT_EQ(boxes.caught().back().caption, L"Morvane");
+    EXPECT_TRUE(FilesIn(dest.path()).empty());
+  }
+}
+
+TEST_F(FixtureExtraction, AnOlderLongerFileIsReplacedWhole) {
+  std::ofstream(out.path() / "names001.ico", std::ios::binary) << std::string(50000, '\xEE');
+  Extract("names", 1, 1);
+  EXPECT_EQ(Written("names001"), Expected("names001"));
+}
+
+TEST_F(FixtureExtraction, NamesOutsideAnyCodePage) {
+  const fs::path source = out.path() / L"アイコン集.ŝ.dll";
+  fs::copy_file(Module("names"), source);
+  const fs::path dest = out.path() / L"出力 ø";
+  fs::create_directory(dest);
+  form.SetSource(source);
+  form.destinationField.text = dest.wstring() + L"\\";
+  form.Run(1, 1);
+  EXPECT_TRUE(boxes.caught().empty());
+  EXPECT_EQ(ReadAll(dest / L"アイコン集001.ico"), Expected("names001"));
+}
+
+TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
+  const std::wstring destinations[] = {
+      out.WithBackslash() + L"no such folder\\",  // a missing folder
+      out.WithBackslash() + L"bad<name>|",        // a name the file system refuses
+  };
+  for (const std::wstring& destination : destinations) {
+    SCOPED_TRACE(std::string(destination.begin(), destination.end()));
+    form.SetSource(Module("names"));
+    form.destinationField.text = destination;
+    const std::size_t before = boxes.caught().size();
+    form.Run(1, 5);
+    ASSERT_EQ(boxes.caught().size(), before + 1);
+    EXPECT_EQ(boxes.caught().back().text, L"ファイルを書き込めません。");
+    EXPECT_EQ(boxes.caught().back().caption, L"  バカ ？！・・・");
+  }
+  EXPECT_TRUE(FilesIn(out.path()).empty());
+}
+
+}  // namespace
+}  // namespace morvane::testing

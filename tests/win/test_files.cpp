@@ -1,0 +1,43 @@
+#include "tests/win/test_files.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace morvane::testing {
+
+std::wstring WinePath(const std::string& unixPath) {
+  std::wstring path = L"Z:";
+  for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return path;
+}
+
+std::vector<unsigned char> ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::map<std::wstring, std::vector<unsigned char>> FilesIn(const fs::path& folder) {
+  std::map<std::wstring, std::vector<unsigned char>> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.is_regular_file()) files[entry.path().filename().wstring()] = ReadAll(entry.path());
+  }
+  return files;
+}
+
+TempFolder::TempFolder() {
+  static int counter = 0;
+  path_ = fs::temp_directory_path() /
+          (L"morvane-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter));
+  fs::remove_all(path_);
+  fs::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+}  // namespace morvane::testing

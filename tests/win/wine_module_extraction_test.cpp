@@ -1,0 +1,59 @@
+// Extraction of modules that nobody here wrote: Wine's own DLLs and programs, compared with
+// an independent reading of each file's resource section.
+#include <gtest/gtest.h>
+
+#include "tests/win/message_box_catcher.h"
+#include "tests/win/pe_icon_reader.h"
+#include "tests/win/real_form.h"
+
+namespace morvane::testing {
+namespace {
+
+#ifdef _WIN64
+const char kWineModules[] = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/";
+#else
+const char kWineModules[] = "/usr/lib/i386-linux-gnu/wine/i386-windows/";
+#endif
+
+class WineModuleExtraction : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WineModuleExtraction, EveryGroupMatchesTheIndependentReading) {
+  const fs::path source = WinePath(std::string(kWineModules) + GetParam());
+  const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(source));
+  ASSERT_FALSE(expected.empty());
+  ASSERT_LT(expected.size(), 1000u);
+
+  TempFolder out;
+  RealForm form;
+  MessageBoxCatcher boxes;
+  form.SetSource(source);
+  form.destinationField.text = out.WithBackslash();
+  form.Run(1, static_cast<std::int16_t>(expected.size()));
+
+  EXPECT_TRUE(boxes.caught().empty());
+  const auto files = FilesIn(out.path());
+  ASSERT_EQ(files.size(), expected.size());
+  const std::wstring base = form.sourceField.text.substr(0, form.sourceField.text.find(L'.'));
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    wchar_t number[8];
+    swprintf(number, 8, L"%03u", static_cast<unsigned>(i + 1));
+    SCOPED_TRACE(i + 1);
+    auto written = files.find(base + number + L".ico");
+    ASSERT_NE(written, files.end());
+    EXPECT_EQ(written->second, expected[i]);
+  }
+  std::printf("%s: %zu icon groups\n", GetParam(), expected.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, WineModuleExtraction,
+                         ::testing::Values("shell32.dll", "user32.dll", "comdlg32.dll",
+                                           "comctl32.dll", "notepad.exe", "regedit.exe",
+                                           "taskmgr.exe", "winefile.exe"));
+
+TEST(WineModuleExtractionCount, Shell32HasItsGroups) {
+  const fs::path source = WinePath(std::string(kWineModules) + "shell32.dll");
+  EXPECT_GE(IconFilesFromPe(ReadAll(source)).size(), 150u);
+}
+
+}  // namespace
+}  // namespace morvane::testing
