@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "extract/extraction_messages.h"
+#include "app/messages.h"
 #include "extract/group_directory.h"
 #include "extract/module_icon_groups.h"
 
@@ -31,7 +31,7 @@ Outcome<GroupContents> ReadGroup(ResourceModule& module, const IconGroups& group
   if (!name) return name.failure();
   auto directory = ReadGroupDirectory(module, *name);
   if (!directory) return directory.failure();
-  if (!dir::IsComplete(*directory)) return extraction_messages::CannotExtract();
+  if (!dir::IsComplete(*directory)) return messages::kCannotExtract;
 
   GroupContents group{std::move(*directory), {}};
   const std::uint16_t count = dir::ImageCount(group.directory);
@@ -52,10 +52,6 @@ bool WriteGroupFile(OutputFiles& files, const std::wstring& path, const GroupCon
   std::vector<ByteRange> parts{{header.data(), header.size()}};
   for (const Bytes& image : group.images) parts.push_back({image.data(), image.size()});
   return files.Write(path, parts);
-}
-
-void Report(MessageBoxes& messages, const Failure& failure) {
-  messages.Show(failure.text, failure.caption);
 }
 
 }  // namespace
@@ -91,17 +87,17 @@ void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t f
                     std::int16_t last) {
   const std::wstring sourceName = form.Text1[1]->Text();
   auto module = OpenSourceModule(platform.resources, form.Label2->Caption() + sourceName);
-  if (!module) return Report(platform.messages, module.failure());
+  if (!module) return platform.messages.Show(module.failure());
   auto groups = FindFirstGroup(**module);
-  if (!groups) return Report(platform.messages, groups.failure());
+  if (!groups) return platform.messages.Show(groups.failure());
 
   // An int counter, so that a last number of 32767 still ends the loop.
   for (int number = first; number <= last; ++number) {
     auto group = ReadGroup(**module, *groups, number);
-    if (!group) return Report(platform.messages, group.failure());
+    if (!group) return platform.messages.Show(group.failure());
     const std::wstring path = IconFileName(form.Text1[0]->Text(), sourceName, number);
     if (!WriteGroupFile(platform.files, path, *group)) {
-      return Report(platform.messages, extraction_messages::CannotWriteFile());
+      return platform.messages.Show(messages::kCannotWriteFile);
     }
   }
 }

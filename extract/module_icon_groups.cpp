@@ -1,26 +1,26 @@
 #include "extract/module_icon_groups.h"
 
-#include "extract/extraction_messages.h"
+#include "app/messages.h"
 
 namespace morvane {
 
-namespace msg = extraction_messages;
+namespace msg = messages;
 
 Outcome<std::unique_ptr<ResourceModule>> OpenSourceModule(ResourceModules& modules,
                                                           const std::wstring& path) {
   auto module = modules.Open(path);
-  if (!module) return msg::LoadLibraryExError();
+  if (!module) return msg::kLoadLibraryExError;
   return module;
 }
 
 Outcome<IconGroups> FindFirstGroup(ResourceModule& module) {
   IconGroups groups = module.IconGroupNames();
-  if (groups.empty()) return msg::CannotExtract();
+  if (groups.empty()) return msg::kCannotExtract;
   return groups;
 }
 
 Outcome<ResourceName> GroupHandle(const IconGroups& groups, int number) {
-  if (number < 1 || static_cast<std::size_t>(number) > groups.size()) return msg::CannotExtract();
+  if (number < 1 || static_cast<std::size_t>(number) > groups.size()) return msg::kCannotExtract;
   return groups[static_cast<std::size_t>(number) - 1];
 }
 
@@ -30,20 +30,20 @@ Outcome<Bytes> ReadGroupDirectory(ResourceModule& module, const ResourceName& gr
     case ResourceStatus::Ok:
       return std::move(data.bytes);
     case ResourceStatus::NotFound:
-      return msg::CannotExtract();
+      return msg::kCannotExtract;
     case ResourceStatus::LoadFailed:
-      return msg::LoadResourceError();
+      return msg::kLoadResourceError;
     case ResourceStatus::LockFailed:
-      return msg::LockResourceError();
+      return msg::kLockResourceError;
     case ResourceStatus::SizeZero:
-      return msg::SizeofResourceError();
+      return msg::kSizeofResourceError;
   }
-  return msg::CannotExtract();
+  return msg::kCannotExtract;
 }
 
 Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId) {
   ResourceData data = module.ReadIcon(imageId);
-  if (data.status != ResourceStatus::Ok || data.bytes.empty()) return msg::CannotExtract();
+  if (data.status != ResourceStatus::Ok || data.bytes.empty()) return msg::kCannotExtract;
   return std::move(data.bytes);
 }
 

@@ -1,30 +1,26 @@
 #pragma once
 // The result of a step that can fail: a value, or the message that reports why there is none.
 #include <optional>
-#include <string>
 #include <utility>
 
-namespace morvane {
+#include "platform/message_boxes.h"
 
-struct Failure {
-  std::wstring text;
-  std::wstring caption;
-};
+namespace morvane {
 
 template <class T>
 class Outcome {
  public:
   Outcome(T value) : value_(std::move(value)) {}
-  Outcome(Failure failure) : failure_(std::move(failure)) {}
+  Outcome(Message failure) : failure_(std::move(failure)) {}
 
   explicit operator bool() const { return !failure_; }
   T& operator*() { return *value_; }
   T* operator->() { return &*value_; }
-  const Failure& failure() const { return *failure_; }
+  const Message& failure() const { return *failure_; }
 
  private:
   std::optional<T> value_;
-  std::optional<Failure> failure_;
+  std::optional<Message> failure_;
 };
 
 }  // namespace morvane

@@ -12,20 +12,13 @@
 
 namespace morvane::testing {
 
-struct ShownMessage {
-  std::wstring text;
-  std::wstring caption;
-  friend bool operator==(const ShownMessage& a, const ShownMessage& b) {
-    return a.text == b.text && a.caption == b.caption;
-  }
-};
-
 class FakeMessageBoxes final : public MessageBoxes {
  public:
+  using MessageBoxes::Show;
   void Show(const std::wstring& text, const std::wstring& caption) override {
     shown.push_back({text, caption});
   }
-  std::vector<ShownMessage> shown;
+  std::vector<Message> shown;
 };
 
 // A module's resources as the fake hands them out.

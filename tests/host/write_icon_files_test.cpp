@@ -12,11 +12,10 @@ using testing::FakeForm;
 using testing::GroupDirectory;
 using testing::IconFile;
 using testing::Image;
-using testing::ShownMessage;
 
-const ShownMessage kLoadLibraryError{L"LoadLibraryEx Error !!", L"Morvane"};
-const ShownMessage kCannotExtract{L"アイコンが抽出できません。", L"  ゴメン ？！・・・"};
-const ShownMessage kCannotWrite{L"ファイルを書き込めません。", L"  バカ ？！・・・"};
+const Message kLoadLibraryError{L"LoadLibraryEx Error !!", L"Morvane"};
+const Message kCannotExtract{L"アイコンが抽出できません。", L"  ゴメン ？！・・・"};
+const Message kCannotWrite{L"ファイルを書き込めません。", L"  バカ ？！・・・"};
 
 const std::wstring kModulePath = L"D:\\apps\\tool.exe";
 
@@ -91,14 +90,14 @@ TEST_F(WriteIconFilesTest, FirstAfterLastWritesNothingButStillOpensTheModule) {
 TEST_F(WriteIconFilesTest, ModuleThatCannotBeLoaded) {
   form.sourceField.text = L"gone.exe";
   Run(1, 3);
-  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kLoadLibraryError});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kLoadLibraryError});
   EXPECT_TRUE(form.files.written.empty());
 }
 
 TEST_F(WriteIconFilesTest, ModuleWithoutGroupsComplainsEvenForAnEmptyRange) {
   Module().groups.clear();
   Run(1, 0);
-  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
   EXPECT_TRUE(form.files.written.empty());
   EXPECT_EQ(form.resources.live, 0);
 }
@@ -107,13 +106,13 @@ TEST_F(WriteIconFilesTest, GroupNumberBeyondTheModuleEndsTheRunAfterTheEarlierFi
   Run(2, 5);
   EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"E:\\out\\tool002.ico",
                                                            L"E:\\out\\tool003.ico"}));
-  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
   EXPECT_EQ(form.resources.live, 0);
 }
 
 TEST_F(WriteIconFilesTest, GroupNumberBelowOneIsRefused) {
   Run(0, 0);
-  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
   EXPECT_TRUE(form.files.written.empty());
 }
 
@@ -132,7 +131,7 @@ TEST_F(WriteIconFilesTest, ResourceStepFailuresAreNamedWithTheProgramTitle) {
     WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
 
     EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
-    EXPECT_EQ(fresh.messages.shown, (std::vector<ShownMessage>{{text, L"Morvane"}}));
+    EXPECT_EQ(fresh.messages.shown, (std::vector<Message>{{text, L"Morvane"}}));
     EXPECT_EQ(fresh.resources.live, 0);
   }
 }
@@ -159,7 +158,7 @@ TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
     WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
 
     EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
-    EXPECT_EQ(fresh.messages.shown, std::vector<ShownMessage>{kCannotExtract});
+    EXPECT_EQ(fresh.messages.shown, std::vector<Message>{kCannotExtract});
     EXPECT_EQ(fresh.resources.live, 0);
   }
 }
@@ -171,7 +170,7 @@ TEST_F(WriteIconFilesTest, AFailedWriteIsReportedAndEndsTheRun) {
                                                            L"E:\\out\\tool002.ico"}));
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool001.ico"), 1u);
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool002.ico"), 0u);
-  EXPECT_EQ(form.messages.shown, std::vector<ShownMessage>{kCannotWrite});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotWrite});
   EXPECT_EQ(form.resources.live, 0);
 }
 
