@@ -2,12 +2,17 @@
 // The controls of the main window that carry the program's state.
 // Index 0 of a pair belongs to the destination folder, index 1 to the source file.
 #include "platform/controls.h"
+#include "platform/preview_controls.h"
 
 namespace morvane {
 
 struct FormControls {
   TextBox* Text1[2]{};  // [0] destination field, [1] source field (bare file name)
   Label* Label2{};      // the hidden folder label, index 1: the source file's folder, ending in "\"
+  Label* Label3{};      // the icon counter
+  IconListView* ListView1{};
+  PreviewImageList* ImageList1{};
+  PreviewCanvas* Picture1{};
 };
 
 }  // namespace morvane

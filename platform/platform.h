@@ -2,7 +2,9 @@
 // The services of the system that the window logic uses, gathered in one place.
 #include "platform/message_boxes.h"
 #include "platform/output_files.h"
+#include "platform/path_names.h"
 #include "platform/resource_modules.h"
+#include "platform/shell_icons.h"
 
 namespace morvane {
 
@@ -10,6 +12,8 @@ struct Platform {
   MessageBoxes& messages;
   ResourceModules& resources;
   OutputFiles& files;
+  ShellIcons& shellIcons;
+  PathNames& paths;
 };
 
 }  // namespace morvane

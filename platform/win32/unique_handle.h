@@ -1,6 +1,7 @@
 #pragma once
 // Move-only owners of Windows handles.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <utility>
@@ -34,7 +35,14 @@ class UniqueHandle {
   Handle handle_ = Invalid();
 };
 
+inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+
 using unique_hmodule = UniqueHandle<HMODULE, FreeLibrary>;
+using unique_hbitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using unique_hfont = UniqueHandle<HFONT, DeleteGdiObject>;
+using unique_hdc = UniqueHandle<HDC, DeleteDC>;
+using unique_hicon = UniqueHandle<HICON, DestroyIcon>;
+using unique_himagelist = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
 using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;  // INVALID_HANDLE_VALUE
 
 }  // namespace morvane::win32

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_resource_modules.h"
+#include "platform/win32/win32_shell.h"
 #include "tests/common/value_controls.h"
 #include "tests/win/test_files.h"
 
@@ -36,7 +37,9 @@ struct RealForm {
   win32::Win32MessageBoxes messages;
   win32::Win32ResourceModules resources;
   win32::Win32OutputFiles files;
-  Platform platform{messages, resources, files};
+  win32::Win32ShellIcons shellIcons;
+  win32::Win32PathNames paths;
+  Platform platform{messages, resources, files, shellIcons, paths};
 };
 
 }  // namespace morvane::testing

@@ -1,0 +1,57 @@
+#pragma once
+// The main window's controls: names, kinds, captions, places and tab order.
+// Positions and sizes are pixels at 96 DPI, in the window's client area.
+#include <array>
+
+namespace morvane {
+
+constexpr int kClientWidth = 329;
+constexpr int kClientHeight = 317;
+constexpr int kCanvasSize = 32;
+
+enum class ControlKind { PictureBox, Frame, CheckBox, Button, TextBox, Label, ListView };
+
+enum ControlId : int {
+  kPicture1 = 1001,
+  kFrame1,
+  kCheck1,
+  kCmdMake,
+  kText1Source,       // Text1(1)
+  kText1Destination,  // Text1(0)
+  kCommand1Source,    // Command1(1)
+  kCommand1Destination,  // Command1(0)
+  kLabel3,
+  kLabel1Source,      // Label1(1)
+  kLabel1Destination,  // Label1(0)
+  kLabel2Folder,      // Label2(1)
+  kListView1,
+};
+
+struct ControlLayout {
+  ControlId id;
+  const wchar_t* name;
+  ControlKind kind;
+  const wchar_t* caption;
+  int x, y, width, height;
+  int tabIndex;
+  bool visible;
+};
+
+// In the order the window creates them.
+inline constexpr std::array<ControlLayout, 13> kFormLayout{{
+    {kPicture1, L"Picture1", ControlKind::PictureBox, L"", 284, 40, 32, 32, 11, true},
+    {kFrame1, L"Frame1", ControlKind::Frame, L"", 4, 0, 321, 93, 8, true},
+    {kCheck1, L"Check1", ControlKind::CheckBox, L"全アイコン", 244, 12, 73, 16, 9, true},
+    {kCmdMake, L"cmdMake", ControlKind::Button, L"抽出", 116, 12, 93, 17, 4, true},
+    {kText1Source, L"Text1(1)", ControlKind::TextBox, L"", 12, 68, 221, 18, 1, true},
+    {kText1Destination, L"Text1(0)", ControlKind::TextBox, L"", 12, 32, 221, 18, 0, true},
+    {kCommand1Source, L"Command1(1)", ControlKind::Button, L"参照", 240, 68, 37, 17, 3, true},
+    {kCommand1Destination, L"Command1(0)", ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
+    {kLabel3, L"Label3", ControlKind::Label, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
+    {kLabel1Source, L"Label1(1)", ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
+    {kLabel1Destination, L"Label1(0)", ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5, true},
+    {kLabel2Folder, L"Label2(1)", ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
+    {kListView1, L"ListView1", ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
+}};
+
+}  // namespace morvane

@@ -1,0 +1,30 @@
+#pragma once
+// The main window's logic: its handlers and procedures, and the one number it keeps.
+#include <cstdint>
+#include <string>
+
+#include "platform/form_controls.h"
+#include "platform/platform.h"
+
+namespace morvane {
+
+class MainWindow {
+ public:
+  MainWindow(const FormControls& controls, Platform& platform)
+      : controls_(controls), platform_(platform) {}
+
+  void LoadIconList(const std::wstring& path);
+  void ListView1_Click();
+  // The list's selection moved, by mouse or keyboard. Loads move it too, and are not clicks.
+  void ListView1_SelectionChanged();
+
+  std::int16_t iconCount() const { return iconCount_; }
+
+ private:
+  FormControls controls_;
+  Platform& platform_;
+  std::int16_t iconCount_ = 0;
+  bool loading_ = false;
+};
+
+}  // namespace morvane

@@ -1,0 +1,224 @@
+#include "platform/win32/form_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "res/resource_ids.h"
+#include "res/version_info.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+struct ControlClass {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::PictureBox:
+      return {WC_STATICW, SS_OWNERDRAW, 0};
+    case ControlKind::Frame:
+      return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case ControlKind::CheckBox:
+      return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Button:
+      return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::TextBox:
+      return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::ListView:
+      return {WC_LISTVIEWW,
+              LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                  LVS_AUTOARRANGE | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+  }
+  return {WC_STATICW, 0, 0};
+}
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+HFONT MessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+// The counter's own font: a Japanese proportional gothic at 9.75 points.
+HFONT CounterFont(int dpi) {
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(975, dpi, 7200);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynW(font.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
+
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  if (GetClassInfoExW(instance, FormWindow::kClassName, &windowClass)) return;
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MORVANE),
+                                                    IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                    GetSystemMetrics(SM_CYICON), LR_SHARED));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(
+      instance, MAKEINTRESOURCEW(IDI_MORVANE), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = FormWindow::kClassName;
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(HINSTANCE instance) : instance_(instance), dpi_(ScreenDpi()) {}
+
+FormWindow::~FormWindow() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
+  std::unique_ptr<FormWindow> window(new FormWindow(instance));
+  RegisterFormClass(instance, WindowProc);
+  RECT frame{0, 0, window->Scale(kClientWidth), window->Scale(kClientHeight)};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  CreateWindowExW(0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                  window.get());
+  if (!window->hwnd_) return nullptr;
+  return window;
+}
+
+void FormWindow::Show(int showCommand) {
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+  SetFocus(Control(kText1Destination));
+}
+
+bool FormWindow::TranslateDialogKeys(MSG& message) {
+  return IsDialogMessageW(hwnd_, &message) != FALSE;
+}
+
+LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+  if (message == WM_NCCREATE) {
+    auto* window = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
+  try {
+    return window->OnMessage(message, wParam, lParam);
+  } catch (...) {
+    return 0;  // no exception may cross into the system
+  }
+}
+
+LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlID != kPicture1 || !preview_) break;
+      preview_->Paint(item.hDC);
+      return TRUE;
+    }
+    case WM_DESTROY:
+      hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void FormWindow::OnCreate() {
+  uiFont_.reset(MessageFont());
+  counterFont_.reset(CounterFont(dpi_));
+  CreateControls();
+  ArrangeStacking();
+  messages_.SetOwner(hwnd_);
+
+  destinationField_.emplace(Control(kText1Destination));
+  sourceField_.emplace(Control(kText1Source));
+  folderLabel_.emplace(Control(kLabel2Folder));
+  counterLabel_.emplace(Control(kLabel3));
+  preview_.emplace(Control(kListView1), Control(kPicture1), Scale(kCanvasSize));
+
+  FormControls controls;
+  controls.Text1[0] = &*destinationField_;
+  controls.Text1[1] = &*sourceField_;
+  controls.Label2 = &*folderLabel_;
+  controls.Label3 = &*counterLabel_;
+  controls.ListView1 = &*preview_;
+  controls.ImageList1 = &*preview_;
+  controls.Picture1 = &*preview_;
+  logic_.emplace(controls, platform_);
+}
+
+void FormWindow::CreateControls() {
+  for (const ControlLayout& control : kFormLayout) {
+    const ControlClass kind = ClassOf(control.kind);
+    const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
+    HWND child = CreateWindowExW(kind.exStyle, kind.className, control.caption, style,
+                                 Scale(control.x), Scale(control.y), Scale(control.width),
+                                 Scale(control.height), hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                 instance_, nullptr);
+    HFONT font = control.id == kLabel3 ? counterFont_.get() : uiFont_.get();
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+// Keyboard focus follows the stacking order of the children, so stack them by tab index.
+// The frame goes to the back, behind the controls it holds, and the canvas to the front.
+void FormWindow::ArrangeStacking() {
+  std::vector<ControlLayout> byTabIndex(kFormLayout.begin(), kFormLayout.end());
+  std::sort(byTabIndex.begin(), byTabIndex.end(),
+            [](const ControlLayout& a, const ControlLayout& b) { return a.tabIndex < b.tabIndex; });
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  HWND previous = HWND_TOP;
+  for (const ControlLayout& control : byTabIndex) {
+    SetWindowPos(Control(control.id), previous, 0, 0, 0, 0, keep);
+    previous = Control(control.id);
+  }
+  SetWindowPos(Control(kFrame1), HWND_BOTTOM, 0, 0, 0, 0, keep);
+  SetWindowPos(Control(kPicture1), HWND_TOP, 0, 0, 0, 0, keep);
+}
+
+LRESULT FormWindow::OnNotify(const NMHDR& header) {
+  if (header.idFrom != kListView1 || !logic_) return 0;
+  if (header.code == NM_CLICK) {
+    logic_->ListView1_Click();
+  } else if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const bool selected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);
+    if ((change.uChanged & LVIF_STATE) && selected) logic_->ListView1_SelectionChanged();
+  }
+  return 0;
+}
+
+}  // namespace morvane::win32

@@ -1,0 +1,70 @@
+#pragma once
+// The real main window: creates the controls of the layout and hands their events to the
+// window logic.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "app/form_layout.h"
+#include "app/main_window.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_output_files.h"
+#include "platform/win32/win32_preview.h"
+#include "platform/win32/win32_resource_modules.h"
+#include "platform/win32/win32_shell.h"
+
+namespace morvane::win32 {
+
+class FormWindow {
+ public:
+  // The window class, registered once per process.
+  static constexpr wchar_t kClassName[] = L"MainForm";
+
+  // Creates the window, not yet shown, with every control in its initial state.
+  static std::unique_ptr<FormWindow> Create(HINSTANCE instance);
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  // Shows the window and puts the focus into the destination field.
+  void Show(int showCommand);
+  // Keyboard navigation between the controls; true when the message was handled.
+  bool TranslateDialogKeys(MSG& message);
+
+  HWND hwnd() const { return hwnd_; }
+  HWND Control(ControlId id) const { return GetDlgItem(hwnd_, id); }
+  MainWindow& logic() { return *logic_; }
+
+ private:
+  explicit FormWindow(HINSTANCE instance);
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCreate();
+  void CreateControls();
+  void ArrangeStacking();
+  LRESULT OnNotify(const NMHDR& header);
+  int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  int dpi_ = 96;
+  unique_hfont uiFont_;
+  unique_hfont counterFont_;
+
+  Win32MessageBoxes messages_;
+  Win32ResourceModules resources_;
+  Win32OutputFiles files_;
+  Win32ShellIcons shellIcons_;
+  Win32PathNames paths_;
+  Platform platform_{messages_, resources_, files_, shellIcons_, paths_};
+
+  std::optional<Win32TextBox> destinationField_, sourceField_;
+  std::optional<Win32Label> folderLabel_, counterLabel_;
+  std::optional<Win32Preview> preview_;
+  std::optional<MainWindow> logic_;
+};
+
+}  // namespace morvane::win32

@@ -1,0 +1,41 @@
+#pragma once
+// The preview's list view, image list and canvas over the real controls.
+#include <windows.h>
+
+#include "platform/preview_controls.h"
+#include "platform/win32/unique_handle.h"
+
+namespace morvane::win32 {
+
+class Win32Preview final : public IconListView, public PreviewImageList, public PreviewCanvas {
+ public:
+  // `list` is a list view, `canvas` an owner-drawn static of `canvasSize` pixels square.
+  Win32Preview(HWND list, HWND canvas, int canvasSize);
+
+  void SetImagesAttached(bool attached) override;
+  void RemoveAllItems() override;
+  void AddItem(int position, const std::wstring& text, int imageNumber) override;
+  std::optional<int> SelectedIndex() const override;
+
+  void RemoveAll() override;
+  void AddCanvasImage(int position) override;
+
+  void SetAutoRedraw(bool on) override;
+  void Clear() override;
+  void DrawFileIcon(const std::wstring& path, int index) override;
+  void ShowImage(int number) override;
+
+  // Paints the canvas window from its kept bitmap.
+  void Paint(HDC target) const;
+
+ private:
+  void ClearKeptBitmap(HDC dc) const;
+
+  HWND list_;
+  HWND canvas_;
+  int size_;
+  unique_hbitmap kept_;
+  unique_himagelist images_;
+};
+
+}  // namespace morvane::win32

@@ -1,0 +1,24 @@
+#include "platform/win32/win32_shell.h"
+
+#include <shellapi.h>
+
+namespace morvane::win32 {
+
+unsigned Win32ShellIcons::CountIcons(const std::wstring& path) {
+  // With the index -1 the "icon" is the number of icons in the file.
+  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), static_cast<UINT>(-1));
+  return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(count));
+}
+
+std::optional<std::wstring> Win32PathNames::LongPathName(const std::wstring& path) {
+  // Ask for the size first: a long form may exceed MAX_PATH.
+  const DWORD needed = GetLongPathNameW(path.c_str(), nullptr, 0);
+  if (needed == 0) return std::nullopt;
+  std::wstring longPath(needed, L'\0');
+  const DWORD length = GetLongPathNameW(path.c_str(), longPath.data(), needed);
+  if (length == 0 || length >= needed) return std::nullopt;
+  longPath.resize(length);
+  return longPath;
+}
+
+}  // namespace morvane::win32

@@ -1,0 +1,20 @@
+#pragma once
+// The shell's icon count and the long form of paths.
+#include <windows.h>
+
+#include "platform/path_names.h"
+#include "platform/shell_icons.h"
+
+namespace morvane::win32 {
+
+class Win32ShellIcons final : public ShellIcons {
+ public:
+  unsigned CountIcons(const std::wstring& path) override;
+};
+
+class Win32PathNames final : public PathNames {
+ public:
+  std::optional<std::wstring> LongPathName(const std::wstring& path) override;
+};
+
+}  // namespace morvane::win32

@@ -1,0 +1,85 @@
+#include "preview/icon_list.h"
+
+#include <algorithm>
+
+#include "app/messages.h"
+
+namespace morvane {
+
+namespace {
+
+bool IsIconFileName(const std::wstring& path) {
+  std::wstring tail = path.substr(path.size() - std::min<std::size_t>(path.size(), 4));
+  for (wchar_t& c : tail) {
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  }
+  return tail == L".ico";
+}
+
+void ResetPreview(const FormControls& form) {
+  form.Text1[1]->SetText(L"");
+  form.Label2->SetCaption(L"");
+  form.Picture1->SetAutoRedraw(true);
+  form.Picture1->Clear();
+  // The list lets go of the image list before its images go.
+  form.ListView1->SetImagesAttached(false);
+  form.ListView1->RemoveAllItems();
+  form.ImageList1->RemoveAll();
+}
+
+void FillPreview(const FormControls& form, const std::wstring& path, int count) {
+  for (int i = 1; i <= count; ++i) {
+    form.Picture1->DrawFileIcon(path, i - 1);
+    form.ImageList1->AddCanvasImage(i);
+    form.ListView1->SetImagesAttached(true);
+    form.ListView1->AddItem(i, std::to_wstring(i), i);
+    form.Picture1->Clear();
+  }
+}
+
+}  // namespace
+
+std::wstring CounterText(int number, int total) {
+  return L"Icon No．： " + std::to_wstring(number) + L"/" + std::to_wstring(total);
+}
+
+void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
+                  const std::wstring& givenPath) {
+  if (IsIconFileName(givenPath)) return platform.messages.Show(messages::kIconFileRefused);
+
+  // A short (8.3) path becomes its long form, or empty when it has none.
+  std::wstring path = givenPath;
+  if (path.find(L'~') != std::wstring::npos) path = platform.paths.LongPathName(path).value_or(L"");
+  const std::size_t cut = path.rfind(L'\\');
+  const std::wstring folder = cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
+  const std::wstring name = cut == std::wstring::npos ? path : path.substr(cut + 1);
+
+  ResetPreview(form);
+  // The count is kept in 16 bits: a larger one is held at the top rather than wrapped.
+  const unsigned count = platform.shellIcons.CountIcons(path);
+  iconCount = static_cast<std::int16_t>(std::min<unsigned>(count, INT16_MAX));
+
+  if (iconCount < 1) {
+    platform.messages.Show(messages::kNoIcons);
+  } else {
+    form.Text1[1]->SetText(name);
+    form.Label2->SetCaption(folder);
+    FillPreview(form, path, iconCount);
+    if (const auto selected = form.ListView1->SelectedIndex()) {
+      form.Picture1->ShowImage(*selected);
+      form.Label3->SetCaption(CounterText(*selected, iconCount));
+    }
+  }
+  form.Picture1->SetAutoRedraw(false);
+}
+
+void ListView1_Click(const FormControls& form, std::int16_t iconCount) {
+  const auto selected = form.ListView1->SelectedIndex();
+  if (!selected) return;
+  form.Picture1->SetAutoRedraw(true);
+  form.Picture1->ShowImage(*selected);
+  form.Picture1->SetAutoRedraw(false);
+  form.Label3->SetCaption(CounterText(*selected, iconCount));
+}
+
+}  // namespace morvane

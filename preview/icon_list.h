@@ -1,0 +1,23 @@
+#pragma once
+// The preview: the source file's icons as a numbered list, the canvas and the counter.
+#include <cstdint>
+#include <string>
+
+#include "platform/form_controls.h"
+#include "platform/platform.h"
+
+namespace morvane {
+
+// Refuses icon files; otherwise splits the path into the folder label and the source
+// field, sets `iconCount` and fills the list with one numbered item per icon.
+void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
+                  const std::wstring& path);
+
+// Shows the selected item's icon on the canvas and its number in the counter;
+// does nothing when no item is selected.
+void ListView1_Click(const FormControls& form, std::int16_t iconCount);
+
+// "Icon No．： " followed by the number, "/" and the total, without padding.
+std::wstring CounterText(int number, int total);
+
+}  // namespace morvane

@@ -1,0 +1,3 @@
+#pragma once
+// Numbers of the program's own resources.
+#define IDI_MORVANE 1
