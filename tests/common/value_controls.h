@@ -1,21 +1,45 @@
 #pragma once
 // Controls that only hold their text: what stands for the window's fields in tests.
+// Given a journal, each change is also written down there, as "name=text".
+#include <string>
+#include <vector>
+
 #include "platform/controls.h"
 
 namespace morvane::testing {
 
+using Journal = std::vector<std::wstring>;
+
 class ValueTextBox final : public TextBox {
  public:
+  ValueTextBox() = default;
+  ValueTextBox(std::wstring name, Journal* journal) : name_(std::move(name)), journal_(journal) {}
   std::wstring Text() const override { return text; }
-  void SetText(const std::wstring& value) override { text = value; }
+  void SetText(const std::wstring& value) override {
+    text = value;
+    if (journal_) journal_->push_back(name_ + L"=" + value);
+  }
   std::wstring text;
+
+ private:
+  std::wstring name_;
+  Journal* journal_ = nullptr;
 };
 
 class ValueLabel final : public Label {
  public:
+  ValueLabel() = default;
+  ValueLabel(std::wstring name, Journal* journal) : name_(std::move(name)), journal_(journal) {}
   std::wstring Caption() const override { return caption; }
-  void SetCaption(const std::wstring& value) override { caption = value; }
+  void SetCaption(const std::wstring& value) override {
+    caption = value;
+    if (journal_) journal_->push_back(name_ + L"=" + value);
+  }
   std::wstring caption;
+
+ private:
+  std::wstring name_;
+  Journal* journal_ = nullptr;
 };
 
 }  // namespace morvane::testing

@@ -55,4 +55,51 @@ bool FakeOutputFiles::Write(const std::wstring& path, const std::vector<ByteRang
   return true;
 }
 
+void FakePreview::SetImagesAttached(bool on) {
+  attached = on;
+  journal_.push_back(on ? L"Icons=ImageList1" : L"Icons=none");
+}
+
+void FakePreview::RemoveAllItems() {
+  items.clear();
+  selected.reset();
+  journal_.push_back(L"ListItems.Clear");
+}
+
+void FakePreview::AddItem(int position, const std::wstring& text, int imageNumber) {
+  if (items.empty()) selected = position;
+  items.insert(items.begin() + (position - 1), Item{text, imageNumber});
+  journal_.push_back(L"ListItems.Add " + std::to_wstring(position) + L" " + text + L" " +
+                     std::to_wstring(imageNumber));
+}
+
+void FakePreview::RemoveAll() {
+  images.clear();
+  journal_.push_back(L"ListImages.Clear");
+}
+
+void FakePreview::AddCanvasImage(int position) {
+  images.insert(images.begin() + (position - 1), canvas);
+  journal_.push_back(L"ListImages.Add " + std::to_wstring(position));
+}
+
+void FakePreview::SetAutoRedraw(bool on) {
+  journal_.push_back(on ? L"AutoRedraw=on" : L"AutoRedraw=off");
+}
+
+void FakePreview::Clear() {
+  canvas.clear();
+  journal_.push_back(L"Picture=empty");
+}
+
+void FakePreview::DrawFileIcon(const std::wstring& path, int index) {
+  canvas = path + L"#" + std::to_wstring(index);
+  journal_.push_back(L"DrawIcon " + std::to_wstring(index));
+}
+
+void FakePreview::ShowImage(int number) {
+  canvas = images.at(static_cast<std::size_t>(number) - 1);
+  journal_.push_back(L"Picture=image " + std::to_wstring(number));
+}
+
 }  // namespace morvane::testing

@@ -53,22 +53,84 @@ class FakeOutputFiles final : public OutputFiles {
   std::wstring failingPath;  // a write to this path fails and leaves nothing
 };
 
-// The fields the extraction reads, and the services, wired together.
+// The list, image list and canvas in one, writing every operation into the journal.
+class FakePreview final : public IconListView, public PreviewImageList, public PreviewCanvas {
+ public:
+  explicit FakePreview(Journal& journal) : journal_(journal) {}
+
+  void SetImagesAttached(bool attached) override;
+  void RemoveAllItems() override;
+  void AddItem(int position, const std::wstring& text, int imageNumber) override;
+  std::optional<int> SelectedIndex() const override { return selected; }
+  void RemoveAll() override;
+  void AddCanvasImage(int position) override;
+  void SetAutoRedraw(bool on) override;
+  void Clear() override;
+  void DrawFileIcon(const std::wstring& path, int index) override;
+  void ShowImage(int number) override;
+
+  struct Item {
+    std::wstring text;
+    int image;
+  };
+  std::vector<Item> items;
+  std::optional<int> selected;
+  bool attached = false;
+  std::vector<std::wstring> images;  // what the canvas held when each was added
+  std::wstring canvas;               // what the canvas shows: "" when clear
+
+ private:
+  Journal& journal_;
+};
+
+class FakeShellIcons final : public ShellIcons {
+ public:
+  unsigned CountIcons(const std::wstring& path) override {
+    counted.push_back(path);
+    auto found = counts.find(path);
+    return found == counts.end() ? 0 : found->second;
+  }
+  std::map<std::wstring, unsigned> counts;
+  std::vector<std::wstring> counted;
+};
+
+class FakePathNames final : public PathNames {
+ public:
+  std::optional<std::wstring> LongPathName(const std::wstring& path) override {
+    asked.push_back(path);
+    auto found = longNames.find(path);
+    if (found == longNames.end()) return std::nullopt;
+    return found->second;
+  }
+  std::map<std::wstring, std::wstring> longNames;
+  std::vector<std::wstring> asked;
+};
+
+// The window's controls and the services, wired together.
 struct FakeForm {
   FakeForm() {
     controls.Text1[0] = &destinationField;
     controls.Text1[1] = &sourceField;
     controls.Label2 = &folderLabel;
+    controls.Label3 = &counterLabel;
+    controls.ListView1 = &preview;
+    controls.ImageList1 = &preview;
+    controls.Picture1 = &preview;
   }
-  ValueTextBox destinationField;
-  ValueTextBox sourceField;
-  ValueLabel folderLabel;
+  Journal journal;
+  ValueTextBox destinationField{L"Text1(0)", &journal};
+  ValueTextBox sourceField{L"Text1(1)", &journal};
+  ValueLabel folderLabel{L"Label2(1)", &journal};
+  ValueLabel counterLabel{L"Label3", &journal};
+  FakePreview preview{journal};
   FormControls controls;
 
   FakeMessageBoxes messages;
   FakeResourceModules resources;
   FakeOutputFiles files;
-  Platform platform{messages, resources, files};
+  FakeShellIcons shellIcons;
+  FakePathNames paths;
+  Platform platform{messages, resources, files, shellIcons, paths};
 };
 
 }  // namespace morvane::testing
