@@ -1,0 +1,110 @@
+#include "tests/win/gui_helpers.h"
+
+#include <wincodec.h>
+#include <wrl/client.h>
+
+namespace morvane::testing {
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// A top-down 32-bit bitmap whose bits can be read directly.
+struct Canvas32 {
+  Canvas32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    dc = CreateCompatibleDC(nullptr);
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    old = SelectObject(dc, bitmap);
+    count = static_cast<std::size_t>(width) * height;
+  }
+  ~Canvas32() {
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  Pixels Read() const {
+    GdiFlush();
+    Pixels pixels(bits, bits + count);
+    for (DWORD& p : pixels) p &= 0x00FFFFFF;
+    return pixels;
+  }
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ old;
+  DWORD* bits = nullptr;
+  std::size_t count;
+};
+
+}  // namespace
+
+Pixels DrawnPixels(int size, const std::function<void(HDC)>& draw) {
+  Canvas32 canvas(size, size);
+  const RECT all{0, 0, size, size};
+  FillRect(canvas.dc, &all, GetSysColorBrush(COLOR_WINDOW));
+  draw(canvas.dc);
+  return canvas.Read();
+}
+
+Pixels ShownPixels(HWND window, int size) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Canvas32 canvas(size, size);
+  HDC screen = GetDC(window);
+  BitBlt(canvas.dc, 0, 0, size, size, screen, 0, 0, SRCCOPY);
+  ReleaseDC(window, screen);
+  return canvas.Read();
+}
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& pngPath) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  RECT area;
+  GetWindowRect(window, &area);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  Canvas32 shot(width, height);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
+
+  const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  bool saved = false;
+  {
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmap> bitmap;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapEncoder> encoder;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
+    saved = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_PPV_ARGS(&factory))) &&
+            SUCCEEDED(factory->CreateBitmapFromHBITMAP(shot.bitmap, nullptr, WICBitmapIgnoreAlpha,
+                                                       &bitmap)) &&
+            SUCCEEDED(factory->CreateStream(&stream)) &&
+            SUCCEEDED(stream->InitializeFromFilename(pngPath.c_str(), GENERIC_WRITE)) &&
+            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+            SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+            SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+            SUCCEEDED(frame->Initialize(nullptr)) &&
+            SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
+            SUCCEEDED(frame->SetPixelFormat(&format)) &&
+            SUCCEEDED(frame->WriteSource(bitmap.Get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
+            SUCCEEDED(encoder->Commit());
+  }
+  if (comReady) CoUninitialize();
+  return saved;
+}
+
+}  // namespace morvane::testing

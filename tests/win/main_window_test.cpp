@@ -1,0 +1,301 @@
+// The real main window under Wine: its controls, and the preview driven through it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "platform/win32/form_window.h"
+#include "platform/win32/win32_controls.h"
+#include "tests/win/gui_helpers.h"
+#include "tests/win/message_box_catcher.h"
+#include "tests/win/test_files.h"
+
+namespace morvane::testing {
+namespace {
+
+using win32::FormWindow;
+using win32::WindowText;
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+RECT ClientRectOf(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+fs::path Fixture(const std::string& name) {
+  return fs::path(WinePath(MORVANE_FIXTURE_DIR)) / "modules" / (name + ".dll");
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = FormWindow::Create(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(window);
+    window->Show(SW_SHOWNORMAL);
+    PumpMessages();
+  }
+  HWND Control(ControlId id) const { return window->Control(id); }
+  HWND List() const { return Control(kListView1); }
+  std::wstring Counter() const { return WindowText(Control(kLabel3)); }
+
+  std::vector<std::wstring> ItemTexts() const {
+    std::vector<std::wstring> texts;
+    const int count = ListView_GetItemCount(List());
+    for (int i = 0; i < count; ++i) {
+      wchar_t text[16]{};
+      ListView_GetItemText(List(), i, 0, text, 16);
+      texts.push_back(text);
+    }
+    return texts;
+  }
+
+  // What image `number` of the list's image list holds.
+  Pixels ImagePixels(int number) const {
+    HIMAGELIST images = ListView_GetImageList(List(), LVSIL_NORMAL);
+    return DrawnPixels(32, [&](HDC dc) { ImageList_Draw(images, number - 1, dc, 0, 0, ILD_NORMAL); });
+  }
+
+  // Icon `number` of a file as the shell draws it on the cleared canvas.
+  static Pixels IconPixels(const fs::path& file, int number) {
+    return DrawnPixels(32, [&](HDC dc) {
+      HICON icon = ExtractIconW(GetModuleHandleW(nullptr), file.c_str(), number - 1);
+      DrawIcon(dc, 0, 0, icon);
+      DestroyIcon(icon);
+    });
+  }
+
+  // A click on item `number`, as the mouse gives it.
+  void ClickItem(int number) {
+    RECT item{};
+    item.left = LVIR_ICON;
+    SendMessageW(List(), LVM_GETITEMRECT, number - 1, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageW(List(), WM_LBUTTONUP, 0, at);  // the list tracks the button until it comes up
+    SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PumpMessages();
+  }
+
+  std::unique_ptr<FormWindow> window;
+};
+
+TEST_F(MainWindowTest, TheWindowHasItsCaptionSizeAndFixedFrame) {
+  EXPECT_EQ(WindowText(window->hwnd()), L"Morvane");
+  RECT client;
+  GetClientRect(window->hwnd(), &client);
+  EXPECT_EQ(client.right, 329);
+  EXPECT_EQ(client.bottom, 317);
+  const LONG style = GetWindowLongW(window->hwnd(), GWL_STYLE);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_TRUE(SendMessageW(window->hwnd(), WM_GETICON, ICON_BIG, 0) ||
+              GetClassLongPtrW(window->hwnd(), GCLP_HICON));
+  EXPECT_TRUE(GetClassLongPtrW(window->hwnd(), GCLP_HICONSM));
+}
+
+TEST_F(MainWindowTest, EveryControlHasItsKindCaptionPlaceAndSize) {
+  struct Expected {
+    ControlId id;
+    const wchar_t* className;
+    LONG typeStyle;  // BS_/SS_ type bits, where the class has several kinds
+    const wchar_t* caption;
+    RECT place;
+    bool visible;
+  };
+  const Expected controls[] = {
+      {kPicture1, L"Static", SS_OWNERDRAW, L"", {284, 40, 316, 72}, true},
+      {kFrame1, L"Button", BS_GROUPBOX, L"", {4, 0, 325, 93}, true},
+      {kCheck1, L"Button", BS_AUTOCHECKBOX, L"全アイコン", {244, 12, 317, 28}, true},
+      {kCmdMake, L"Button", BS_PUSHBUTTON, L"抽出", {116, 12, 209, 29}, true},
+      {kText1Source, L"Edit", -1, L"", {12, 68, 233, 86}, true},
+      {kText1Destination, L"Edit", -1, L"", {12, 32, 233, 50}, true},
+      {kCommand1Source, L"Button", BS_PUSHBUTTON, L"参照", {240, 68, 277, 85}, true},
+      {kCommand1Destination, L"Button", BS_PUSHBUTTON, L"参照", {240, 32, 277, 49}, true},
+      {kLabel3, L"Static", SS_LEFT, L"Icon No．： 000/000", {104, 52, 230, 65}, true},
+      {kLabel1Source, L"Static", SS_LEFT, L"抽出ファイル", {16, 52, 81, 64}, true},
+      {kLabel1Destination, L"Static", SS_LEFT, L"保存先フォルダ", {16, 16, 95, 28}, true},
+      {kLabel2Folder, L"Static", SS_LEFT, L"", {240, 52, 276, 64}, false},
+      {kListView1, L"SysListView32", -1, L"", {3, 96, 326, 313}, true},
+  };
+  for (const Expected& c : controls) {
+    HWND control = Control(c.id);
+    ASSERT_TRUE(control) << c.id;
+    SCOPED_TRACE(c.id);
+    EXPECT_EQ(ClassOf(control), c.className);
+    if (c.typeStyle >= 0) {
+      EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & 0x1F, c.typeStyle);
+    }
+    EXPECT_EQ(WindowText(control), c.caption);
+    const RECT place = ClientRectOf(control);
+    EXPECT_EQ(place.left, c.place.left);
+    EXPECT_EQ(place.top, c.place.top);
+    EXPECT_EQ(place.right, c.place.right);
+    EXPECT_EQ(place.bottom, c.place.bottom);
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible);
+  }
+  EXPECT_EQ(SendMessageW(Control(kCheck1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(ListView_GetItemCount(List()), 0);
+  EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_ICON);
+}
+
+TEST_F(MainWindowTest, FocusStartsInTheDestinationFieldAndTabsInOrder) {
+  EXPECT_EQ(GetFocus(), Control(kText1Destination));
+  const ControlId order[] = {kText1Destination, kText1Source, kCommand1Destination,
+                             kCommand1Source,   kCmdMake,     kCheck1,
+                             kListView1,        kText1Destination};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(GetNextDlgTabItem(window->hwnd(), Control(order[i]), FALSE), Control(order[i + 1]));
+  }
+}
+
+TEST_F(MainWindowTest, TheCanvasIsStackedInFrontOfTheFrame) {
+  int canvasAt = -1, frameAt = -1, position = 0;
+  for (HWND child = GetWindow(window->hwnd(), GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT), ++position) {
+    if (child == Control(kPicture1)) canvasAt = position;
+    if (child == Control(kFrame1)) frameAt = position;
+  }
+  EXPECT_GE(canvasAt, 0);
+  EXPECT_LT(canvasAt, frameAt);
+}
+
+TEST_F(MainWindowTest, TheCounterHasItsJapaneseFontAndTheRestTheMessageFont) {
+  LOGFONTW counter{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(kLabel3), WM_GETFONT, 0, 0)),
+             sizeof counter, &counter);
+  EXPECT_STREQ(counter.lfFaceName, L"ＭＳ Ｐゴシック");
+  EXPECT_EQ(counter.lfCharSet, SHIFTJIS_CHARSET);
+  EXPECT_EQ(counter.lfHeight, -13);  // 9.75 points at 96 DPI
+  EXPECT_EQ(counter.lfWeight, FW_NORMAL);
+
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  for (ControlId id : {kCmdMake, kText1Destination, kLabel1Source, kCheck1, kListView1}) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_STREQ(font.lfFaceName, metrics.lfMessageFont.lfFaceName) << id;
+  }
+}
+
+TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
+  const fs::path module = Fixture("names");
+  window->logic().LoadIconList(module.wstring());
+  PumpMessages();
+
+  EXPECT_EQ(window->logic().iconCount(), 5);
+  EXPECT_EQ(ItemTexts(), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5"}));
+  EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 0);
+  EXPECT_EQ(WindowText(Control(kText1Source)), L"names.dll");
+  EXPECT_EQ(WindowText(Control(kLabel2Folder)), module.parent_path().wstring() + L"\\");
+  EXPECT_EQ(Counter(), L"Icon No．： 1/5");
+  for (int number = 1; number <= 5; ++number) {
+    SCOPED_TRACE(number);
+    EXPECT_EQ(ImagePixels(number), IconPixels(module, number));
+  }
+  EXPECT_EQ(ShownPixels(Control(kPicture1), 32), IconPixels(module, 1));
+  EXPECT_NE(IconPixels(module, 1), IconPixels(module, 5));  // the check can tell icons apart
+
+  const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
+  fs::create_directories(shots);
+  EXPECT_TRUE(SaveScreenshot(window->hwnd(), (shots / L"main_window_loaded.png").wstring()));
+}
+
+TEST_F(MainWindowTest, ARealModuleLoadsEveryIcon) {
+  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  window->logic().LoadIconList(shell32.wstring());
+  PumpMessages();
+
+  const int count = static_cast<int>(reinterpret_cast<UINT_PTR>(
+      ExtractIconW(GetModuleHandleW(nullptr), shell32.c_str(), static_cast<UINT>(-1))));
+  EXPECT_GT(count, 100);
+  EXPECT_EQ(window->logic().iconCount(), count);
+  const auto texts = ItemTexts();
+  ASSERT_EQ(static_cast<int>(texts.size()), count);
+  EXPECT_EQ(texts.back(), std::to_wstring(count));
+  EXPECT_EQ(ImagePixels(5), IconPixels(shell32, 5));
+  EXPECT_EQ(ImagePixels(count), IconPixels(shell32, count));
+  EXPECT_EQ(Counter(), L"Icon No．： 1/" + std::to_wstring(count));
+}
+
+TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
+  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  window->logic().LoadIconList(shell32.wstring());
+  PumpMessages();
+  const std::wstring total = std::to_wstring(window->logic().iconCount());
+
+  ClickItem(5);
+  EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 4);
+  EXPECT_EQ(Counter(), L"Icon No．： 5/" + total);
+  EXPECT_EQ(ShownPixels(Control(kPicture1), 32), IconPixels(shell32, 5));
+
+  SetFocus(List());
+  SendMessageW(List(), WM_KEYDOWN, VK_RIGHT, 0);
+  SendMessageW(List(), WM_KEYUP, VK_RIGHT, 0);
+  PumpMessages();
+  EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 5);
+  EXPECT_EQ(Counter(), L"Icon No．： 6/" + total);
+  EXPECT_EQ(ShownPixels(Control(kPicture1), 32), IconPixels(shell32, 6));
+}
+
+TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
+  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  window->logic().LoadIconList(shell32.wstring());
+  ClickItem(9);
+  const fs::path module = Fixture("names");
+  window->logic().LoadIconList(module.wstring());
+  PumpMessages();
+
+  EXPECT_EQ(ItemTexts(), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5"}));
+  EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(List(), LVSIL_NORMAL)), 5);
+  EXPECT_EQ(ImagePixels(2), IconPixels(module, 2));
+  EXPECT_EQ(Counter(), L"Icon No．： 1/5");
+  EXPECT_EQ(WindowText(Control(kText1Source)), L"names.dll");
+}
+
+TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
+  MessageBoxCatcher boxes;
+  const fs::path module = Fixture("names");
+  window->logic().LoadIconList(module.wstring());
+  window->logic().LoadIconList(L"C:\\somewhere\\picture.ICO");
+  EXPECT_EQ(ListView_GetItemCount(List()), 5);  // the refused file changed nothing
+
+  window->logic().LoadIconList(Fixture("noicons").wstring());
+  EXPECT_EQ(ListView_GetItemCount(List()), 0);
+  EXPECT_EQ(WindowText(Control(kText1Source)), L"");
+  EXPECT_EQ(Counter(), L"Icon No．： 1/5");
+
+  ASSERT_EQ(boxes.caught().size(), 2u);
+  EXPECT_EQ(boxes.caught()[0].text, L"アイコンファイルは指定できません。");
+  EXPECT_EQ(boxes.caught()[1].text, L"アイコンがありません。");
+  for (const CaughtMessage& box : boxes.caught()) {
+    EXPECT_EQ(box.caption, L"  バカ ？！・・・");
+    EXPECT_TRUE(box.questionIcon);
+  }
+}
+
+TEST(ShortPaths, AreLoadedUnderTheirLongForm) {
+  TempFolder folder;
+  const fs::path longName = folder.path() / L"a rather long file name.dll";
+  fs::copy_file(Fixture("names"), longName);
+  wchar_t shortName[MAX_PATH]{};
+  ASSERT_GT(GetShortPathNameW(longName.c_str(), shortName, MAX_PATH), 0u);
+  ASSERT_NE(std::wstring(shortName).find(L'~'), std::wstring::npos);
+
+  auto window = FormWindow::Create(GetModuleHandleW(nullptr));
+  window->logic().LoadIconList(shortName);
+  EXPECT_EQ(WindowText(window->Control(kText1Source)), L"a rather long file name.dll");
+  EXPECT_EQ(window->logic().iconCount(), 5);
+}
+
+}  // namespace
+}  // namespace morvane::testing
