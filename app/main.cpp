@@ -10,6 +10,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   auto window = morvane::win32::FormWindow::Create(instance);
   if (!window) return 1;
+  window->logic().Form_Load();  // with a file on the command line, this ends the program
   window->Show(showCommand);
 
   MSG message;

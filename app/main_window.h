@@ -13,6 +13,13 @@ class MainWindow {
   MainWindow(const FormControls& controls, Platform& platform)
       : controls_(controls), platform_(platform) {}
 
+  // Runs once, before the window is shown: with a file on the command line, writes all its
+  // icons into the program's folder and ends the program.
+  void Form_Load();
+  // Any request to close the window ends the program at once.
+  void Form_QueryUnload();
+  void cmdMake_Click();
+
   void LoadIconList(const std::wstring& path);
   void ListView1_Click();
   // The list's selection moved, by mouse or keyboard. Loads move it too, and are not clicks.

@@ -17,6 +17,9 @@ inline const Message kSizeofResourceError{L"SizeofResource Error !!", MORVANE_TI
 inline const Message kCannotExtract{L"アイコンが抽出できません。", kSorryCaption};
 inline const Message kCannotWriteFile{L"ファイルを書き込めません。", kFoolCaption};
 
+inline const Message kNameAFile{L"ファイルを指定してください。", kFoolCaption};
+inline const Message kSelectAnIcon{L"アイコンを選択してください。", kFoolCaption};
+
 inline const Message kIconFileRefused{L"アイコンファイルは指定できません。", kFoolCaption};
 inline const Message kNoIcons{L"アイコンがありません。", kFoolCaption};
 

@@ -9,6 +9,8 @@ class TextBox {
   virtual ~TextBox() = default;
   virtual std::wstring Text() const = 0;
   virtual void SetText(const std::wstring& text) = 0;
+  // Tries to take the keyboard focus; a box that cannot take it stays as it is.
+  virtual void Focus() = 0;
 };
 
 class Label {
@@ -16,6 +18,21 @@ class Label {
   virtual ~Label() = default;
   virtual std::wstring Caption() const = 0;
   virtual void SetCaption(const std::wstring& caption) = 0;
+};
+
+class Button {
+ public:
+  virtual ~Button() = default;
+  virtual std::wstring Caption() const = 0;
+  virtual void SetCaption(const std::wstring& caption) = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+class CheckBox {
+ public:
+  virtual ~CheckBox() = default;
+  virtual bool Checked() const = 0;
+  virtual void SetChecked(bool checked) = 0;
 };
 
 }  // namespace morvane

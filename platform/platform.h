@@ -3,6 +3,7 @@
 #include "platform/message_boxes.h"
 #include "platform/output_files.h"
 #include "platform/path_names.h"
+#include "platform/process.h"
 #include "platform/resource_modules.h"
 #include "platform/shell_icons.h"
 
@@ -14,6 +15,7 @@ struct Platform {
   OutputFiles& files;
   ShellIcons& shellIcons;
   PathNames& paths;
+  Process& process;
 };
 
 }  // namespace morvane

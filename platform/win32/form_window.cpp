@@ -141,6 +141,13 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+      if (logic_) logic_->Form_QueryUnload();
+      break;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlID != kPicture1 || !preview_) break;
@@ -164,6 +171,10 @@ void FormWindow::OnCreate() {
 
   destinationField_.emplace(Control(kText1Destination));
   sourceField_.emplace(Control(kText1Source));
+  extractButton_.emplace(Control(kCmdMake));
+  destinationBrowse_.emplace(Control(kCommand1Destination));
+  sourceBrowse_.emplace(Control(kCommand1Source));
+  allIcons_.emplace(Control(kCheck1));
   folderLabel_.emplace(Control(kLabel2Folder));
   counterLabel_.emplace(Control(kLabel3));
   preview_.emplace(Control(kListView1), Control(kPicture1), Scale(kCanvasSize));
@@ -171,6 +182,10 @@ void FormWindow::OnCreate() {
   FormControls controls;
   controls.Text1[0] = &*destinationField_;
   controls.Text1[1] = &*sourceField_;
+  controls.Command1[0] = &*destinationBrowse_;
+  controls.Command1[1] = &*sourceBrowse_;
+  controls.cmdMake = &*extractButton_;
+  controls.Check1 = &*allIcons_;
   controls.Label2 = &*folderLabel_;
   controls.Label3 = &*counterLabel_;
   controls.ListView1 = &*preview_;
@@ -207,6 +222,11 @@ void FormWindow::ArrangeStacking() {
   }
   SetWindowPos(Control(kFrame1), HWND_BOTTOM, 0, 0, 0, 0, keep);
   SetWindowPos(Control(kPicture1), HWND_TOP, 0, 0, 0, 0, keep);
+}
+
+void FormWindow::OnCommand(int id, int code) {
+  if (code != BN_CLICKED || !logic_) return;
+  if (id == kCmdMake) logic_->cmdMake_Click();
 }
 
 LRESULT FormWindow::OnNotify(const NMHDR& header) {

@@ -13,6 +13,7 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_preview.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_resource_modules.h"
 #include "platform/win32/win32_shell.h"
 
@@ -46,6 +47,7 @@ class FormWindow {
   void CreateControls();
   void ArrangeStacking();
   LRESULT OnNotify(const NMHDR& header);
+  void OnCommand(int id, int code);
   int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
   HINSTANCE instance_;
@@ -59,9 +61,12 @@ class FormWindow {
   Win32OutputFiles files_;
   Win32ShellIcons shellIcons_;
   Win32PathNames paths_;
-  Platform platform_{messages_, resources_, files_, shellIcons_, paths_};
+  Win32Process process_;
+  Platform platform_{messages_, resources_, files_, shellIcons_, paths_, process_};
 
   std::optional<Win32TextBox> destinationField_, sourceField_;
+  std::optional<Win32Button> extractButton_, destinationBrowse_, sourceBrowse_;
+  std::optional<Win32CheckBox> allIcons_;
   std::optional<Win32Label> folderLabel_, counterLabel_;
   std::optional<Win32Preview> preview_;
   std::optional<MainWindow> logic_;

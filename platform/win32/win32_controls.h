@@ -17,6 +17,7 @@ class Win32TextBox final : public TextBox {
   explicit Win32TextBox(HWND window) : window_(window) {}
   std::wstring Text() const override { return WindowText(window_); }
   void SetText(const std::wstring& text) override { SetWindowTextW(window_, text.c_str()); }
+  void Focus() override { SetFocus(window_); }
 
  private:
   HWND window_;
@@ -27,6 +28,31 @@ class Win32Label final : public Label {
   explicit Win32Label(HWND window) : window_(window) {}
   std::wstring Caption() const override { return WindowText(window_); }
   void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
+
+ private:
+  HWND window_;
+};
+
+class Win32Button final : public Button {
+ public:
+  explicit Win32Button(HWND window) : window_(window) {}
+  std::wstring Caption() const override { return WindowText(window_); }
+  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
+  void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
+
+ private:
+  HWND window_;
+};
+
+class Win32CheckBox final : public CheckBox {
+ public:
+  explicit Win32CheckBox(HWND window) : window_(window) {}
+  bool Checked() const override {
+    return SendMessageW(window_, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
+  }
+  void SetChecked(bool checked) override {
+    SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
 
  private:
   HWND window_;

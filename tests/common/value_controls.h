@@ -19,6 +19,9 @@ class ValueTextBox final : public TextBox {
     text = value;
     if (journal_) journal_->push_back(name_ + L"=" + value);
   }
+  void Focus() override {
+    if (journal_) journal_->push_back(name_ + L".Focus");
+  }
   std::wstring text;
 
  private:
@@ -40,6 +43,34 @@ class ValueLabel final : public Label {
  private:
   std::wstring name_;
   Journal* journal_ = nullptr;
+};
+
+class ValueButton final : public Button {
+ public:
+  ValueButton(std::wstring name, Journal* journal, std::wstring initial)
+      : caption(std::move(initial)), name_(std::move(name)), journal_(journal) {}
+  std::wstring Caption() const override { return caption; }
+  void SetCaption(const std::wstring& value) override {
+    caption = value;
+    if (journal_) journal_->push_back(name_ + L"=" + value);
+  }
+  void SetEnabled(bool value) override {
+    enabled = value;
+    if (journal_) journal_->push_back(name_ + (value ? L".Enabled" : L".Disabled"));
+  }
+  std::wstring caption;
+  bool enabled = true;
+
+ private:
+  std::wstring name_;
+  Journal* journal_;
+};
+
+class ValueCheckBox final : public CheckBox {
+ public:
+  bool Checked() const override { return checked; }
+  void SetChecked(bool value) override { checked = value; }
+  bool checked = false;
 };
 
 }  // namespace morvane::testing

@@ -17,8 +17,10 @@ class FakeMessageBoxes final : public MessageBoxes {
   using MessageBoxes::Show;
   void Show(const std::wstring& text, const std::wstring& caption) override {
     shown.push_back({text, caption});
+    if (journal) journal->push_back(L"Message " + text);
   }
   std::vector<Message> shown;
+  Journal* journal = nullptr;  // where each message is also written down, if anywhere
 };
 
 // A module's resources as the fake hands them out.
@@ -106,11 +108,30 @@ class FakePathNames final : public PathNames {
   std::vector<std::wstring> asked;
 };
 
+class FakeProcess final : public Process {
+ public:
+  explicit FakeProcess(Journal& journal) : journal_(journal) {}
+  std::wstring ProgramFolder() override { return programFolder; }
+  std::wstring Arguments() override { return arguments; }
+  void DoEvents() override { journal_.push_back(L"DoEvents"); }
+  void EndProgram() override { journal_.push_back(L"EndProgram"); }
+
+  std::wstring programFolder = L"C:\\Tools\\";
+  std::wstring arguments;
+
+ private:
+  Journal& journal_;
+};
+
 // The window's controls and the services, wired together.
 struct FakeForm {
   FakeForm() {
     controls.Text1[0] = &destinationField;
     controls.Text1[1] = &sourceField;
+    controls.Command1[0] = &destinationBrowse;
+    controls.Command1[1] = &sourceBrowse;
+    controls.cmdMake = &extractButton;
+    controls.Check1 = &allIcons;
     controls.Label2 = &folderLabel;
     controls.Label3 = &counterLabel;
     controls.ListView1 = &preview;
@@ -122,6 +143,10 @@ struct FakeForm {
   ValueTextBox sourceField{L"Text1(1)", &journal};
   ValueLabel folderLabel{L"Label2(1)", &journal};
   ValueLabel counterLabel{L"Label3", &journal};
+  ValueButton extractButton{L"cmdMake", &journal, L"抽出"};
+  ValueButton destinationBrowse{L"Command1(0)", &journal, L"参照"};
+  ValueButton sourceBrowse{L"Command1(1)", &journal, L"参照"};
+  ValueCheckBox allIcons;
   FakePreview preview{journal};
   FormControls controls;
 
@@ -130,7 +155,8 @@ struct FakeForm {
   FakeOutputFiles files;
   FakeShellIcons shellIcons;
   FakePathNames paths;
-  Platform platform{messages, resources, files, shellIcons, paths};
+  FakeProcess process{journal};
+  Platform platform{messages, resources, files, shellIcons, paths, process};
 };
 
 }  // namespace morvane::testing

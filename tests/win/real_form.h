@@ -5,6 +5,7 @@
 #include "extract/icon_file_writer.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_resource_modules.h"
 #include "platform/win32/win32_shell.h"
 #include "tests/common/value_controls.h"
@@ -39,7 +40,8 @@ struct RealForm {
   win32::Win32OutputFiles files;
   win32::Win32ShellIcons shellIcons;
   win32::Win32PathNames paths;
-  Platform platform{messages, resources, files, shellIcons, paths};
+  win32::Win32Process process;
+  Platform platform{messages, resources, files, shellIcons, paths, process};
 };
 
 }  // namespace morvane::testing

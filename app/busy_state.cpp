@@ -1,0 +1,18 @@
+#include "app/busy_state.h"
+
+namespace morvane {
+
+void SetControlsEnabled(const FormControls& form, bool enabled) {
+  form.cmdMake->SetEnabled(enabled);
+  form.Command1[0]->SetEnabled(enabled);
+  form.Command1[1]->SetEnabled(enabled);
+  form.Text1[0]->Focus();
+}
+
+void SetDestinationFolder(const FormControls& form, const std::wstring& path) {
+  form.Text1[0]->SetText(path);
+  const std::wstring text = form.Text1[0]->Text();
+  if (text.empty() || text.back() != L'\\') form.Text1[0]->SetText(text + L'\\');
+}
+
+}  // namespace morvane

@@ -1,0 +1,43 @@
+#include "extract/extract_command.h"
+
+#include "app/busy_state.h"
+#include "app/messages.h"
+#include "extract/icon_file_writer.h"
+
+namespace morvane {
+
+namespace {
+
+const wchar_t kExtract[] = L"抽出";
+const wchar_t kExtracting[] = L"抽出中";
+
+void Extract(const FormControls& form, Platform& platform, std::int16_t iconCount) {
+  if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount);
+  const auto selected = form.ListView1->SelectedIndex();
+  if (!selected) return platform.messages.Show(messages::kSelectAnIcon);
+  const auto number = static_cast<std::int16_t>(*selected);
+  WriteIconFiles(form, platform, number, number);
+}
+
+}  // namespace
+
+void cmdMake_Click(const FormControls& form, Platform& platform, std::int16_t iconCount) {
+  if (form.Text1[1]->Text().empty()) {
+    platform.messages.Show(messages::kNameAFile);
+    return SetControlsEnabled(form, true);
+  }
+  if (form.Text1[0]->Text().empty()) {
+    SetDestinationFolder(form, platform.process.ProgramFolder());
+    platform.process.DoEvents();
+  }
+  SetControlsEnabled(form, false);
+  form.cmdMake->SetCaption(kExtracting);
+  platform.process.DoEvents();  // shows the busy state before the work starts
+
+  Extract(form, platform, iconCount);
+
+  form.cmdMake->SetCaption(kExtract);
+  SetControlsEnabled(form, true);
+}
+
+}  // namespace morvane

@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace morvane {
+
+class Process {
+ public:
+  virtual ~Process() = default;
+  // The folder that holds the program's executable, ending in "\".
+  virtual std::wstring ProgramFolder() = 0;
+  // The command line after the program's own name.
+  virtual std::wstring Arguments() = 0;
+  // Lets the window events that are waiting run once.
+  virtual void DoEvents() = 0;
+  // Ends the program at once; in the real program this does not return.
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,38 @@
+#include "platform/win32/win32_process.h"
+
+#include <windows.h>
+
+#include "app/command_line.h"
+
+namespace morvane::win32 {
+
+std::wstring Win32Process::ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);  // a long path: try again with room for it
+  }
+  return path.substr(0, path.rfind(L'\\') + 1);
+}
+
+std::wstring Win32Process::Arguments() { return ArgumentsAfterProgramName(GetCommandLineW()); }
+
+void Win32Process::DoEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void Win32Process::EndProgram() { ExitProcess(0); }
+
+}  // namespace morvane::win32

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include "app/busy_state.h"
+#include "app/main_window.h"
+#include "extract/extract_command.h"
+#include "tests/common/icon_bytes.h"
+#include "tests/host/fake_platform.h"
+
+namespace morvane {
+namespace {
+
+using testing::FakeForm;
+using testing::Journal;
+
+const Journal kEnable{L"cmdMake.Enabled", L"Command1(0).Enabled", L"Command1(1).Enabled",
+                      L"Text1(0).Focus"};
+const Journal kDisable{L"cmdMake.Disabled", L"Command1(0).Disabled", L"Command1(1).Disabled",
+                       L"Text1(0).Focus"};
+
+Journal Join(std::initializer_list<Journal> parts) {
+  Journal all;
+  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+// A loaded source file D:\apps\tool.exe with three icon groups.
+class ExtractCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.messages.journal = &form.journal;
+    auto& module = form.resources.modules[L"D:\\apps\\tool.exe"];
+    for (std::uint16_t id = 1; id <= 3; ++id) {
+      module.AddGroup({id, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, id}}));
+      module.AddIcon(id, testing::Image(40, static_cast<std::uint8_t>(id)));
+    }
+    form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 3;
+    window.LoadIconList(L"D:\\apps\\tool.exe");
+    form.journal.clear();
+  }
+
+  void Click() { window.cmdMake_Click(); }
+
+  FakeForm form;
+  MainWindow window{form.controls, form.platform};
+};
+
+TEST_F(ExtractCommandTest, AllIconsIntoTheProgramFolderWhenNoDestinationIsSet) {
+  form.allIcons.checked = true;
+  Click();
+
+  EXPECT_EQ(form.journal, Join({{L"Text1(0)=C:\\Tools\\", L"DoEvents"},
+                                kDisable,
+                                {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"},
+                                kEnable}));
+  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico",
+                                                           L"C:\\Tools\\tool002.ico",
+                                                           L"C:\\Tools\\tool003.ico"}));
+  EXPECT_TRUE(form.messages.shown.empty());
+}
+
+TEST_F(ExtractCommandTest, TheSelectedIconIntoTheDestinationAsItStands) {
+  form.destinationField.text = L"E:\\typed";  // used unchanged, even without a backslash
+  form.preview.selected = 2;
+  Click();
+  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\typedtool002.ico"});
+  EXPECT_EQ(form.journal, Join({kDisable, {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"}, kEnable}));
+}
+
+TEST_F(ExtractCommandTest, NoSourceFileAsksForOneAndOnlyEnables) {
+  form.sourceField.text.clear();
+  Click();
+  EXPECT_EQ(form.journal, Join({{L"Message ファイルを指定してください。"}, kEnable}));
+  EXPECT_EQ(form.messages.shown.at(0).caption, L"  バカ ？！・・・");
+  EXPECT_EQ(form.destinationField.text, L"");
+  EXPECT_TRUE(form.files.written.empty());
+}
+
+TEST_F(ExtractCommandTest, OneIconWithoutASelectedItemAsksForOne) {
+  form.destinationField.text = L"E:\\out\\";
+  form.preview.selected.reset();
+  Click();
+  EXPECT_EQ(form.journal, Join({kDisable,
+                                {L"cmdMake=抽出中", L"DoEvents", L"Message アイコンを選択してください。",
+                                 L"cmdMake=抽出"},
+                                kEnable}));
+  EXPECT_EQ(form.messages.shown.at(0).caption, L"  バカ ？！・・・");
+  EXPECT_TRUE(form.files.written.empty());
+}
+
+TEST_F(ExtractCommandTest, AFailureInsideTheRunIsShownWhileBusyAndTheWindowRecovers) {
+  form.destinationField.text = L"E:\\out\\";
+  form.allIcons.checked = true;
+  form.resources.modules.clear();  // the file went away after it was listed
+  Click();
+  EXPECT_EQ(form.journal, Join({kDisable,
+                                {L"cmdMake=抽出中", L"DoEvents", L"Message LoadLibraryEx Error !!",
+                                 L"cmdMake=抽出"},
+                                kEnable}));
+  EXPECT_EQ(form.extractButton.caption, L"抽出");
+  EXPECT_TRUE(form.extractButton.enabled && form.sourceBrowse.enabled &&
+              form.destinationBrowse.enabled);
+}
+
+TEST_F(ExtractCommandTest, AllIconsOfAFileWithNoneStillOpensTheModule) {
+  form.destinationField.text = L"E:\\out\\";
+  form.allIcons.checked = true;
+  form.sourceField.text = L"plain.txt";
+  form.folderLabel.caption = L"D:\\";
+  form.resources.modules[L"D:\\plain.txt"];  // a module without icon groups
+  window.LoadIconList(L"D:\\plain.txt");      // no icons: iconCount 0, fields emptied
+  form.sourceField.text = L"plain.txt";       // typed back by hand
+  form.folderLabel.caption = L"D:\\";
+  form.messages.shown.clear();
+
+  Click();
+  EXPECT_EQ(form.resources.opened.back(), L"D:\\plain.txt");
+  const Message cannotExtract{L"アイコンが抽出できません。", L"  ゴメン ？！・・・"};
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{cannotExtract});
+  EXPECT_TRUE(form.files.written.empty());
+}
+
+TEST(SetDestinationFolder, EndsTheFieldInOneBackslash) {
+  struct Case {
+    const wchar_t* given;
+    const wchar_t* field;
+  };
+  for (const Case& c : {Case{L"D:\\out", L"D:\\out\\"}, Case{L"D:\\", L"D:\\"},
+                        Case{L"D:\\out\\", L"D:\\out\\"}, Case{L"", L"\\"},
+                        Case{L"D:\\out\\\\", L"D:\\out\\\\"}}) {
+    SCOPED_TRACE(c.given);
+    FakeForm form;
+    SetDestinationFolder(form.controls, c.given);
+    EXPECT_EQ(form.destinationField.text, c.field);
+  }
+}
+
+TEST(SetControlsEnabled, SwitchesTheThreeButtonsTogetherAndFocusesTheDestination) {
+  FakeForm form;
+  SetControlsEnabled(form.controls, false);
+  EXPECT_EQ(form.journal, kDisable);
+  form.journal.clear();
+  SetControlsEnabled(form.controls, true);
+  EXPECT_EQ(form.journal, kEnable);
+}
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  FakeForm form;
+  MainWindow window{form.controls, form.platform};
+};
+
+TEST_F(StartUpTest, WithoutArgumentsTheWindowJustOpens) {
+  window.Form_Load();
+  EXPECT_TRUE(form.journal.empty());
+  EXPECT_FALSE(form.allIcons.checked);
+}
+
+TEST_F(StartUpTest, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
+  auto& module = form.resources.modules[L"D:\\my apps\\tool.exe"];
+  for (std::uint16_t id = 1; id <= 2; ++id) {
+    module.AddGroup({id, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, id}}));
+    module.AddIcon(id, testing::Image(40, static_cast<std::uint8_t>(id)));
+  }
+  form.shellIcons.counts[L"D:\\my apps\\tool.exe"] = 2;
+  form.process.arguments = L"\"D:\\my apps\\tool.exe\"";
+
+  window.Form_Load();
+
+  EXPECT_TRUE(form.allIcons.checked);
+  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico",
+                                                           L"C:\\Tools\\tool002.ico"}));
+  EXPECT_EQ(form.journal.back(), L"EndProgram");
+  EXPECT_TRUE(form.messages.shown.empty());
+}
+
+TEST_F(StartUpTest, UnusableFilesShowBothMessagesInOrderThenEnd) {
+  const Message kNameAFile{L"ファイルを指定してください。", L"  バカ ？！・・・"};
+  const std::pair<const wchar_t*, Message> cases[] = {
+      {L"D:\\pictures\\a.ico", {L"アイコンファイルは指定できません。", L"  バカ ？！・・・"}},
+      {L"D:\\notes.txt", {L"アイコンがありません。", L"  バカ ？！・・・"}},
+      {L"\"", {L"アイコンがありません。", L"  バカ ？！・・・"}},
+  };
+  for (const auto& [arguments, first] : cases) {
+    SCOPED_TRACE(arguments);
+    FakeForm fresh;
+    MainWindow start{fresh.controls, fresh.platform};
+    fresh.process.arguments = arguments;
+    start.Form_Load();
+    EXPECT_EQ(fresh.messages.shown, (std::vector<Message>{first, kNameAFile}));
+    EXPECT_EQ(fresh.journal.back(), L"EndProgram");
+    EXPECT_TRUE(fresh.files.written.empty());
+  }
+}
+
+TEST_F(StartUpTest, ACloseRequestEndsTheProgram) {
+  window.Form_QueryUnload();
+  EXPECT_EQ(form.journal, Journal{L"EndProgram"});
+}
+
+}  // namespace
+}  // namespace morvane
