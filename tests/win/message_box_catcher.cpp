@@ -5,6 +5,7 @@ namespace morvane::testing {
 namespace {
 
 std::vector<CaughtMessage> g_caught;
+std::function<void()> g_look;
 
 std::wstring WindowText(HWND window) {
   wchar_t text[512]{};
@@ -33,6 +34,7 @@ LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) noexcept {
       message.questionIcon = ShowsIcon(box, LoadIconW(nullptr, IDI_QUESTION));
       message.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDYES);
       g_caught.push_back(message);
+      if (g_look) g_look();
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }
   }
@@ -46,7 +48,12 @@ MessageBoxCatcher::MessageBoxCatcher()
   g_caught.clear();
 }
 
-MessageBoxCatcher::~MessageBoxCatcher() { UnhookWindowsHookEx(hook_); }
+MessageBoxCatcher::~MessageBoxCatcher() {
+  UnhookWindowsHookEx(hook_);
+  g_look = nullptr;
+}
+
+void MessageBoxCatcher::OnShow(std::function<void()> look) { g_look = std::move(look); }
 
 const std::vector<CaughtMessage>& MessageBoxCatcher::caught() const { return g_caught; }
 

@@ -1,0 +1,138 @@
+// The Extract button of the real window under Wine.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "platform/win32/form_window.h"
+#include "tests/win/gui_helpers.h"
+#include "tests/win/message_box_catcher.h"
+#include "tests/win/test_files.h"
+
+namespace morvane::testing {
+namespace {
+
+using win32::FormWindow;
+using win32::WindowText;
+
+fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
+fs::path Module(const std::string& name) { return FixtureDir() / "modules" / (name + ".dll"); }
+std::vector<unsigned char> Expected(const std::string& name) {
+  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
+}
+
+class ExtractButton : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = FormWindow::Create(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(window);
+    window->Show(SW_SHOWNORMAL);
+    window->logic().LoadIconList(Module("names").wstring());
+    PumpMessages();
+  }
+  HWND Control(ControlId id) const { return window->Control(id); }
+
+  void SetDestination(const std::wstring& text) {
+    SetWindowTextW(Control(kText1Destination), text.c_str());
+  }
+  void SetAllIcons(bool checked) {
+    SendMessageW(Control(kCheck1), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  void Select(int number) {
+    const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(Control(kListView1), number - 1, state, state);
+  }
+  void ClickExtract() {
+    SendMessageW(Control(kCmdMake), BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+
+  // The window after every click: idle, with the focus in the destination field.
+  void ExpectIdle() {
+    EXPECT_EQ(WindowText(Control(kCmdMake)), L"抽出");
+    for (ControlId id : {kCmdMake, kCommand1Destination, kCommand1Source}) {
+      EXPECT_TRUE(IsWindowEnabled(Control(id))) << id;
+    }
+    EXPECT_EQ(GetFocus(), Control(kText1Destination));
+  }
+
+  std::unique_ptr<FormWindow> window;
+  TempFolder out;
+};
+
+TEST_F(ExtractButton, WritesOnlyTheSelectedIcon) {
+  SetDestination(out.WithBackslash());
+  Select(5);
+  ClickExtract();
+  const auto files = FilesIn(out.path());
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files.begin()->first, L"names005.ico");
+  EXPECT_EQ(files.begin()->second, Expected("names005"));
+  ExpectIdle();
+}
+
+TEST_F(ExtractButton, WithoutDestinationWritesIntoTheProgramFolder) {
+  wchar_t program[MAX_PATH]{};
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  const fs::path folder = fs::path(program).parent_path();
+  const fs::path written = folder / L"names005.ico";
+  fs::remove(written);
+
+  Select(5);
+  ClickExtract();
+  EXPECT_EQ(WindowText(Control(kText1Destination)), folder.wstring() + L"\\");
+  EXPECT_EQ(ReadAll(written), Expected("names005"));
+  fs::remove(written);
+  ExpectIdle();
+}
+
+TEST_F(ExtractButton, AllIconsWritesEveryGroup) {
+  SetDestination(out.WithBackslash());
+  SetAllIcons(true);
+  ClickExtract();
+  const auto files = FilesIn(out.path());
+  ASSERT_EQ(files.size(), 5u);
+  for (const char* name : {"names001", "names002", "names003", "names005"}) {
+    EXPECT_EQ(files.at(fs::path(name).wstring() + L".ico"), Expected(name)) << name;
+  }
+  ExpectIdle();
+}
+
+TEST_F(ExtractButton, TheWindowIsBusyWhileAFailureIsShown) {
+  window->logic().LoadIconList(Module("broken").wstring());
+  SetDestination(out.WithBackslash());
+  SetAllIcons(true);
+  MessageBoxCatcher boxes;
+  std::wstring captionBehindBox;
+  bool buttonsDisabled = false;
+  boxes.OnShow([&] {
+    captionBehindBox = WindowText(Control(kCmdMake));
+    buttonsDisabled = !IsWindowEnabled(Control(kCmdMake)) &&
+                      !IsWindowEnabled(Control(kCommand1Destination)) &&
+                      !IsWindowEnabled(Control(kCommand1Source));
+  });
+  ClickExtract();
+
+  ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{L"アイコンが抽出できません。"});
+  EXPECT_EQ(captionBehindBox, L"抽出中");
+  EXPECT_TRUE(buttonsDisabled);
+  EXPECT_TRUE(IsWindowEnabled(Control(kCheck1)));
+  EXPECT_EQ(FilesIn(out.path()).size(), 1u);
+  ExpectIdle();
+}
+
+TEST_F(ExtractButton, AsksForAFileOrAnIconWhenThereIsNone) {
+  MessageBoxCatcher boxes;
+  SetDestination(out.WithBackslash());
+  ListView_SetItemState(Control(kListView1), -1, 0, LVIS_SELECTED);
+  ClickExtract();
+  SetWindowTextW(Control(kText1Source), L"");
+  ClickExtract();
+  EXPECT_EQ(boxes.texts(), (std::vector<std::wstring>{L"アイコンを選択してください。",
+                                                      L"ファイルを指定してください。"}));
+  EXPECT_TRUE(FilesIn(out.path()).empty());
+  ExpectIdle();
+}
+
+}  // namespace
+}  // namespace morvane::testing

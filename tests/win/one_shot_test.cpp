@@ -1,0 +1,140 @@
+// The real Morvane.exe started with a file on its command line, and closed by the user.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/win/pe_icon_reader.h"
+#include "tests/win/program_runner.h"
+#include "tests/win/test_files.h"
+
+namespace morvane::testing {
+namespace {
+
+const std::wstring kNameAFile = L"ファイルを指定してください。";
+const std::wstring kNoIcons = L"アイコンがありません。";
+const std::wstring kFool = L"  バカ ？！・・・";
+
+fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
+std::vector<unsigned char> Expected(const std::string& name) {
+  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
+}
+
+std::vector<std::wstring> Texts(const ProgramRun& run) {
+  std::vector<std::wstring> texts;
+  for (const auto& message : run.messages) texts.push_back(message.text);
+  return texts;
+}
+
+// A copy of Morvane.exe in a folder of its own, where it writes what it extracts.
+class OneShot : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::copy_file(WinePath(MORVANE_EXE), exe()); }
+  fs::path exe() const { return folder.path() / "Morvane.exe"; }
+  fs::path Source(const fs::path& relative, const std::string& fixture) {
+    const fs::path path = folder.path() / "sources" / relative;
+    fs::create_directories(path.parent_path());
+    fs::copy_file(FixtureDir() / "modules" / (fixture + ".dll"), path);
+    return path;
+  }
+  // The files that the run wrote beside the program.
+  std::map<std::wstring, std::vector<unsigned char>> Written() {
+    auto files = FilesIn(folder.path());
+    files.erase(L"Morvane.exe");
+    return files;
+  }
+
+  TempFolder folder;
+};
+
+TEST_F(OneShot, AQuotedPathWithBlanksWritesEveryGroupBesideTheProgram) {
+  const fs::path source = Source(L"my icons\\my names.dll", "names");
+  const ProgramRun run = RunProgram(exe(), L"\"" + source.wstring() + L"\"");
+
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_FALSE(run.windowShown);
+  EXPECT_TRUE(run.messages.empty());
+  auto files = Written();
+  ASSERT_EQ(files.size(), 5u);
+  EXPECT_EQ(files[L"my names001.ico"], Expected("names001"));
+  EXPECT_EQ(files[L"my names002.ico"], Expected("names002"));
+  EXPECT_EQ(files[L"my names003.ico"], Expected("names003"));
+  EXPECT_EQ(files[L"my names005.ico"], Expected("names005"));
+  EXPECT_TRUE(files[L"my names004.ico"] == Expected("names004") ||
+              files[L"my names004.ico"] == Expected("names004.ja"));
+}
+
+TEST_F(OneShot, AnUnquotedPathWorksToo) {
+  const fs::path source = Source(L"plain\\broken.dll", "broken");
+  const ProgramRun run = RunProgram(exe(), source.wstring());
+  ASSERT_TRUE(run.ended);
+  // Group 2 of this module is broken: group 1 is written, then the run stops with its message.
+  ASSERT_EQ(run.messages.size(), 1u);
+  EXPECT_EQ(run.messages[0].text, L"アイコンが抽出できません。");
+  EXPECT_EQ(run.messages[0].caption, L"  ゴメン ？！・・・");
+  auto files = Written();
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[L"broken001.ico"], Expected("broken001"));
+}
+
+TEST_F(OneShot, Shell32GivesEveryOneOfItsGroups) {
+  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(shell32));
+  const ProgramRun run = RunProgram(exe(), shell32.wstring());
+
+  ASSERT_TRUE(run.ended);
+  EXPECT_TRUE(run.messages.empty());
+  auto files = Written();
+  ASSERT_EQ(files.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    wchar_t name[32];
+    swprintf(name, 32, L"shell32%03u.ico", static_cast<unsigned>(i + 1));
+    EXPECT_EQ(files[name], expected[i]) << i + 1;
+  }
+  std::printf("shell32.dll: %zu files\n", files.size());
+}
+
+TEST_F(OneShot, UnusableFilesShowTheirMessagesInOrderAndWriteNothing) {
+  const fs::path icon = folder.path() / "sources" / "picture.ico";
+  fs::create_directories(icon.parent_path());
+  fs::copy_file(FixtureDir() / "icons" / "names" / "ALPHA.ico", icon);
+  const struct {
+    std::wstring arguments;
+    std::wstring first;
+  } cases[] = {
+      {icon.wstring(), L"アイコンファイルは指定できません。"},
+      {Source(L"noicons.dll", "noicons").wstring(), kNoIcons},
+      {(folder.path() / "sources" / "missing.dll").wstring(), kNoIcons},
+      {L"\"", kNoIcons},  // a lone quote: an empty path
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.arguments.begin(), c.arguments.end()));
+    const ProgramRun run = RunProgram(exe(), c.arguments);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_FALSE(run.windowShown);
+    EXPECT_EQ(Texts(run), (std::vector<std::wstring>{c.first, kNameAFile}));
+    for (const auto& message : run.messages) {
+      EXPECT_EQ(message.caption, kFool);
+      EXPECT_TRUE(message.okOnly);
+    }
+    EXPECT_TRUE(Written().empty());
+  }
+}
+
+TEST_F(OneShot, ClosingTheWindowEndsTheProcess) {
+  static bool closed;
+  closed = false;
+  const ProgramRun run = RunProgram(exe(), L"", 30000, [](HWND window) {
+    if (closed || !IsWindowVisible(window)) return;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    closed = true;
+  });
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(run.windowShown);
+  ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_TRUE(Written().empty());
+}
+
+}  // namespace
+}  // namespace morvane::testing
