@@ -15,11 +15,6 @@ namespace {
 using win32::FormWindow;
 using win32::WindowText;
 
-fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
-fs::path Module(const std::string& name) { return FixtureDir() / "modules" / (name + ".dll"); }
-std::vector<unsigned char> Expected(const std::string& name) {
-  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
-}
 
 class ExtractButton : public ::testing::Test {
  protected:
@@ -27,7 +22,7 @@ class ExtractButton : public ::testing::Test {
     window = FormWindow::Create(GetModuleHandleW(nullptr));
     ASSERT_TRUE(window);
     window->Show(SW_SHOWNORMAL);
-    window->logic().LoadIconList(Module("names").wstring());
+    window->logic().LoadIconList(FixtureModule("names").wstring());
     PumpMessages();
   }
   HWND Control(ControlId id) const { return window->Control(id); }
@@ -67,7 +62,7 @@ TEST_F(ExtractButton, WritesOnlyTheSelectedIcon) {
   const auto files = FilesIn(out.path());
   ASSERT_EQ(files.size(), 1u);
   EXPECT_EQ(files.begin()->first, L"names005.ico");
-  EXPECT_EQ(files.begin()->second, Expected("names005"));
+  EXPECT_EQ(files.begin()->second, ExpectedIcon("names005"));
   ExpectIdle();
 }
 
@@ -81,7 +76,7 @@ TEST_F(ExtractButton, WithoutDestinationWritesIntoTheProgramFolder) {
   Select(5);
   ClickExtract();
   EXPECT_EQ(WindowText(Control(kText1Destination)), folder.wstring() + L"\\");
-  EXPECT_EQ(ReadAll(written), Expected("names005"));
+  EXPECT_EQ(ReadAll(written), ExpectedIcon("names005"));
   fs::remove(written);
   ExpectIdle();
 }
@@ -93,13 +88,13 @@ TEST_F(ExtractButton, AllIconsWritesEveryGroup) {
   const auto files = FilesIn(out.path());
   ASSERT_EQ(files.size(), 5u);
   for (const char* name : {"names001", "names002", "names003", "names005"}) {
-    EXPECT_EQ(files.at(fs::path(name).wstring() + L".ico"), Expected(name)) << name;
+    EXPECT_EQ(files.at(fs::path(name).wstring() + L".ico"), ExpectedIcon(name)) << name;
   }
   ExpectIdle();
 }
 
 TEST_F(ExtractButton, TheWindowIsBusyWhileAFailureIsShown) {
-  window->logic().LoadIconList(Module("broken").wstring());
+  window->logic().LoadIconList(FixtureModule("broken").wstring());
   SetDestination(out.WithBackslash());
   SetAllIcons(true);
   MessageBoxCatcher boxes;

@@ -12,16 +12,11 @@ namespace {
 const std::wstring kCannotExtract = L"アイコンが抽出できません。";
 const std::wstring kSorry = L"  ゴメン ？！・・・";
 
-fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
-fs::path Module(const std::string& name) { return FixtureDir() / "modules" / (name + ".dll"); }
-std::vector<unsigned char> Expected(const std::string& name) {
-  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
-}
 
 class FixtureExtraction : public ::testing::Test {
  protected:
   void Extract(const std::string& module, std::int16_t first, std::int16_t last) {
-    form.SetSource(Module(module));
+    form.SetSource(FixtureModule(module));
     form.destinationField.text = out.WithBackslash();
     form.Run(first, last);
   }
@@ -39,26 +34,26 @@ TEST_F(FixtureExtraction, StringAndNumericNamesComeInEnumerationOrder) {
 
   EXPECT_TRUE(boxes.caught().empty());
   EXPECT_EQ(FilesIn(out.path()).size(), 5u);
-  EXPECT_EQ(Written("names001"), Expected("names001"));  // ALPHA
-  EXPECT_EQ(Written("names002"), Expected("names002"));  // a string name longer than 33 bytes
-  EXPECT_EQ(Written("names003"), Expected("names003"));  // #1, with a PNG 256x256 image
-  EXPECT_EQ(Written("names005"), Expected("names005"));  // #300
+  EXPECT_EQ(Written("names001"), ExpectedIcon("names001"));  // ALPHA
+  EXPECT_EQ(Written("names002"), ExpectedIcon("names002"));  // a string name longer than 33 bytes
+  EXPECT_EQ(Written("names003"), ExpectedIcon("names003"));  // #1, with a PNG 256x256 image
+  EXPECT_EQ(Written("names005"), ExpectedIcon("names005"));  // #300
   // #2 exists in two languages: one whole group of either, never a mixture.
   const auto two = Written("names004");
-  EXPECT_TRUE(two == Expected("names004") || two == Expected("names004.ja"));
+  EXPECT_TRUE(two == ExpectedIcon("names004") || two == ExpectedIcon("names004.ja"));
 }
 
 TEST_F(FixtureExtraction, ALongStringNameIsFoundAlone) {
   Extract("names", 2, 2);
   EXPECT_TRUE(boxes.caught().empty());
   EXPECT_EQ(FilesIn(out.path()).size(), 1u);
-  EXPECT_EQ(Written("names002"), Expected("names002"));
+  EXPECT_EQ(Written("names002"), ExpectedIcon("names002"));
 }
 
 TEST_F(FixtureExtraction, DeclaredSizesGiveWayToTheRealImages) {
   Extract("declared", 1, 1);
   EXPECT_TRUE(boxes.caught().empty());
-  EXPECT_EQ(Written("declared001"), Expected("declared001"));
+  EXPECT_EQ(Written("declared001"), ExpectedIcon("declared001"));
 }
 
 TEST_F(FixtureExtraction, MoreThanAThousandGroupsKeepDistinctNames) {
@@ -71,12 +66,12 @@ TEST_F(FixtureExtraction, MoreThanAThousandGroupsKeepDistinctNames) {
     char name[16];
     snprintf(name, sizeof name, "many%03d", number);
     SCOPED_TRACE(name);
-    EXPECT_EQ(Written(name), Expected(name));
+    EXPECT_EQ(Written(name), ExpectedIcon(name));
   }
   int mismatches = 0;
   for (const auto& [name, bytes] : files) {
     const std::string stem = fs::path(name).stem().string();
-    mismatches += bytes != Expected(stem);
+    mismatches += bytes != ExpectedIcon(stem);
   }
   EXPECT_EQ(mismatches, 0);
 }
@@ -86,7 +81,7 @@ TEST_F(FixtureExtraction, ABrokenGroupEndsTheRunWithoutAFileOfItsOwn) {
   EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{kCannotExtract});
   EXPECT_EQ(boxes.caught().at(0).caption, kSorry);
   ASSERT_EQ(FilesIn(out.path()).size(), 1u);
-  EXPECT_EQ(Written("broken001"), Expected("broken001"));
+  EXPECT_EQ(Written("broken001"), ExpectedIcon("broken001"));
 }
 
 TEST_F(FixtureExtraction, EachBrokenCaseAloneWritesNothing) {
@@ -94,7 +89,7 @@ TEST_F(FixtureExtraction, EachBrokenCaseAloneWritesNothing) {
   for (std::int16_t group : {2, 3, 4}) {
     SCOPED_TRACE(group);
     TempFolder single;
-    form.SetSource(Module("broken"));
+    form.SetSource(FixtureModule("broken"));
     form.destinationField.text = single.WithBackslash();
     const std::size_t before = boxes.caught().size();
     form.Run(group, group);
@@ -107,7 +102,7 @@ TEST_F(FixtureExtraction, EachBrokenCaseAloneWritesNothing) {
 TEST_F(FixtureExtraction, TheSoundGroupAfterTheBrokenOnesIsWritten) {
   Extract("broken", 5, 5);
   EXPECT_TRUE(boxes.caught().empty());
-  EXPECT_EQ(Written("broken005"), Expected("broken005"));
+  EXPECT_EQ(Written("broken005"), ExpectedIcon("broken005"));
 }
 
 TEST_F(FixtureExtraction, AModuleWithoutIconGroups) {
@@ -147,19 +142,19 @@ TEST_F(FixtureExtraction, FilesThatAreNoModule) {
 TEST_F(FixtureExtraction, AnOlderLongerFileIsReplacedWhole) {
   std::ofstream(out.path() / "names001.ico", std::ios::binary) << std::string(50000, '\xEE');
   Extract("names", 1, 1);
-  EXPECT_EQ(Written("names001"), Expected("names001"));
+  EXPECT_EQ(Written("names001"), ExpectedIcon("names001"));
 }
 
 TEST_F(FixtureExtraction, NamesOutsideAnyCodePage) {
   const fs::path source = out.path() / L"アイコン集.ŝ.dll";
-  fs::copy_file(Module("names"), source);
+  fs::copy_file(FixtureModule("names"), source);
   const fs::path dest = out.path() / L"出力 ø";
   fs::create_directory(dest);
   form.SetSource(source);
   form.destinationField.text = dest.wstring() + L"\\";
   form.Run(1, 1);
   EXPECT_TRUE(boxes.caught().empty());
-  EXPECT_EQ(ReadAll(dest / L"アイコン集001.ico"), Expected("names001"));
+  EXPECT_EQ(ReadAll(dest / L"アイコン集001.ico"), ExpectedIcon("names001"));
 }
 
 TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
@@ -169,7 +164,7 @@ TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
   };
   for (const std::wstring& destination : destinations) {
     SCOPED_TRACE(std::string(destination.begin(), destination.end()));
-    form.SetSource(Module("names"));
+    form.SetSource(FixtureModule("names"));
     form.destinationField.text = destination;
     const std::size_t before = boxes.caught().size();
     form.Run(1, 5);

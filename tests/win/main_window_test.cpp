@@ -30,9 +30,6 @@ RECT ClientRectOf(HWND control) {
   return r;
 }
 
-fs::path Fixture(const std::string& name) {
-  return fs::path(WinePath(MORVANE_FIXTURE_DIR)) / "modules" / (name + ".dll");
-}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -188,7 +185,7 @@ TEST_F(MainWindowTest, TheCounterHasItsJapaneseFontAndTheRestTheMessageFont) {
 }
 
 TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
-  const fs::path module = Fixture("names");
+  const fs::path module = FixtureModule("names");
   window->logic().LoadIconList(module.wstring());
   PumpMessages();
 
@@ -251,7 +248,7 @@ TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
   const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
   window->logic().LoadIconList(shell32.wstring());
   ClickItem(9);
-  const fs::path module = Fixture("names");
+  const fs::path module = FixtureModule("names");
   window->logic().LoadIconList(module.wstring());
   PumpMessages();
 
@@ -264,12 +261,12 @@ TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
 
 TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
   MessageBoxCatcher boxes;
-  const fs::path module = Fixture("names");
+  const fs::path module = FixtureModule("names");
   window->logic().LoadIconList(module.wstring());
   window->logic().LoadIconList(L"C:\\somewhere\\picture.ICO");
   EXPECT_EQ(ListView_GetItemCount(List()), 5);  // the refused file changed nothing
 
-  window->logic().LoadIconList(Fixture("noicons").wstring());
+  window->logic().LoadIconList(FixtureModule("noicons").wstring());
   EXPECT_EQ(ListView_GetItemCount(List()), 0);
   EXPECT_EQ(WindowText(Control(kText1Source)), L"");
   EXPECT_EQ(Counter(), L"Icon No．： 1/5");
@@ -286,7 +283,7 @@ TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
 TEST(ShortPaths, AreLoadedUnderTheirLongForm) {
   TempFolder folder;
   const fs::path longName = folder.path() / L"a rather long file name.dll";
-  fs::copy_file(Fixture("names"), longName);
+  fs::copy_file(FixtureModule("names"), longName);
   wchar_t shortName[MAX_PATH]{};
   ASSERT_GT(GetShortPathNameW(longName.c_str(), shortName, MAX_PATH), 0u);
   ASSERT_NE(std::wstring(shortName).find(L'~'), std::wstring::npos);

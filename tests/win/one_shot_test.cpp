@@ -13,10 +13,6 @@ const std::wstring kNameAFile = L"ファイルを指定してください。";
 const std::wstring kNoIcons = L"アイコンがありません。";
 const std::wstring kFool = L"  バカ ？！・・・";
 
-fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
-std::vector<unsigned char> Expected(const std::string& name) {
-  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
-}
 
 std::vector<std::wstring> Texts(const ProgramRun& run) {
   std::vector<std::wstring> texts;
@@ -55,12 +51,12 @@ TEST_F(OneShot, AQuotedPathWithBlanksWritesEveryGroupBesideTheProgram) {
   EXPECT_TRUE(run.messages.empty());
   auto files = Written();
   ASSERT_EQ(files.size(), 5u);
-  EXPECT_EQ(files[L"my names001.ico"], Expected("names001"));
-  EXPECT_EQ(files[L"my names002.ico"], Expected("names002"));
-  EXPECT_EQ(files[L"my names003.ico"], Expected("names003"));
-  EXPECT_EQ(files[L"my names005.ico"], Expected("names005"));
-  EXPECT_TRUE(files[L"my names004.ico"] == Expected("names004") ||
-              files[L"my names004.ico"] == Expected("names004.ja"));
+  EXPECT_EQ(files[L"my names001.ico"], ExpectedIcon("names001"));
+  EXPECT_EQ(files[L"my names002.ico"], ExpectedIcon("names002"));
+  EXPECT_EQ(files[L"my names003.ico"], ExpectedIcon("names003"));
+  EXPECT_EQ(files[L"my names005.ico"], ExpectedIcon("names005"));
+  EXPECT_TRUE(files[L"my names004.ico"] == ExpectedIcon("names004") ||
+              files[L"my names004.ico"] == ExpectedIcon("names004.ja"));
 }
 
 TEST_F(OneShot, AnUnquotedPathWorksToo) {
@@ -73,7 +69,7 @@ TEST_F(OneShot, AnUnquotedPathWorksToo) {
   EXPECT_EQ(run.messages[0].caption, L"  ゴメン ？！・・・");
   auto files = Written();
   ASSERT_EQ(files.size(), 1u);
-  EXPECT_EQ(files[L"broken001.ico"], Expected("broken001"));
+  EXPECT_EQ(files[L"broken001.ico"], ExpectedIcon("broken001"));
 }
 
 TEST_F(OneShot, Shell32GivesEveryOneOfItsGroups) {

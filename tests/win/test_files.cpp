@@ -26,6 +26,16 @@ std::map<std::wstring, std::vector<unsigned char>> FilesIn(const fs::path& folde
   return files;
 }
 
+fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
+
+fs::path FixtureModule(const std::string& name) {
+  return FixtureDir() / "modules" / (name + ".dll");
+}
+
+std::vector<unsigned char> ExpectedIcon(const std::string& name) {
+  return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
+}
+
 TempFolder::TempFolder() {
   static int counter = 0;
   path_ = fs::temp_directory_path() /

@@ -17,6 +17,11 @@ std::vector<unsigned char> ReadAll(const fs::path& path);
 // Every regular file in a folder, by name.
 std::map<std::wstring, std::vector<unsigned char>> FilesIn(const fs::path& folder);
 
+// The generated test modules and the .ico files that extracting them must give back.
+fs::path FixtureDir();
+fs::path FixtureModule(const std::string& name);  // FixtureDir()/modules/<name>.dll
+std::vector<unsigned char> ExpectedIcon(const std::string& name);  // expected/<name>.ico
+
 // A fresh empty folder that is removed with everything in it at the end.
 class TempFolder {
  public:
