@@ -1,6 +1,9 @@
 #include "app/main_window.h"
 
+#include "app/busy_state.h"
 #include "app/command_line.h"
+#include "browse/destination_folder_dialog.h"
+#include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
 #include "preview/icon_list.h"
 
@@ -18,6 +21,37 @@ void MainWindow::Form_Load() {
 void MainWindow::Form_QueryUnload() { platform_.process.EndProgram(); }
 
 void MainWindow::cmdMake_Click() { morvane::cmdMake_Click(controls_, platform_, iconCount_); }
+
+void MainWindow::Command1_Click(int index) {
+  SetControlsEnabled(controls_, false);
+  try {
+    if (index == 0) {
+      BrowseDestinationFolder(controls_, platform_);
+    } else {
+      loading_ = true;
+      BrowseSourceFile(controls_, platform_, iconCount_, fileDialogName_);
+    }
+  } catch (...) {
+    // A failure inside the dialog or the loader ends that step only; the window recovers.
+  }
+  loading_ = false;
+  SetControlsEnabled(controls_, true);
+}
+
+DropEffect MainWindow::ListView1_OLEDragOver(const DragState& drag) { return DropEffectFor(drag); }
+
+void MainWindow::ListView1_OLEDragDrop(const std::vector<std::wstring>& files) {
+  if (!files.empty()) LoadIconList(files.front());
+}
+
+std::optional<DropEffect> MainWindow::Text1_OLEDragOver(int index, const DragState& drag) {
+  if (index == 0) return std::nullopt;
+  return DropEffectFor(drag);
+}
+
+void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& files) {
+  if (index != 0) ListView1_OLEDragDrop(files);
+}
 
 void MainWindow::LoadIconList(const std::wstring& path) {
   loading_ = true;

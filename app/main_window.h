@@ -1,8 +1,11 @@
 #pragma once
 // The main window's logic: its handlers and procedures, and the one number it keeps.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/drag_and_drop.h"
 #include "platform/form_controls.h"
 #include "platform/platform.h"
 
@@ -19,6 +22,15 @@ class MainWindow {
   // Any request to close the window ends the program at once.
   void Form_QueryUnload();
   void cmdMake_Click();
+  // The browse buttons: index 0 chooses the destination folder, any other the source file.
+  void Command1_Click(int index);
+
+  DropEffect ListView1_OLEDragOver(const DragState& drag);
+  void ListView1_OLEDragDrop(const std::vector<std::wstring>& files);
+  // Index 1 is the source field; index 0, the destination field, takes no drop and leaves
+  // the effect as proposed (nothing).
+  std::optional<DropEffect> Text1_OLEDragOver(int index, const DragState& drag);
+  void Text1_OLEDragDrop(int index, const std::vector<std::wstring>& files);
 
   void LoadIconList(const std::wstring& path);
   void ListView1_Click();
@@ -32,6 +44,7 @@ class MainWindow {
   Platform& platform_;
   std::int16_t iconCount_ = 0;
   bool loading_ = false;
+  std::wstring fileDialogName_;  // the open-file dialog's name, remembered between uses
 };
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #pragma once
 // The services of the system that the window logic uses, gathered in one place.
+#include "platform/dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/output_files.h"
 #include "platform/path_names.h"
@@ -16,6 +17,8 @@ struct Platform {
   ShellIcons& shellIcons;
   PathNames& paths;
   Process& process;
+  FileDialog& fileDialog;
+  FolderBrowser& folderBrowser;
 };
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 // A platform that records what it is asked and answers from a script.
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -89,11 +90,13 @@ class FakeShellIcons final : public ShellIcons {
  public:
   unsigned CountIcons(const std::wstring& path) override {
     counted.push_back(path);
+    if (failingPath && path == *failingPath) throw std::runtime_error("the shell failed");
     auto found = counts.find(path);
     return found == counts.end() ? 0 : found->second;
   }
   std::map<std::wstring, unsigned> counts;
   std::vector<std::wstring> counted;
+  std::optional<std::wstring> failingPath;  // counting this one raises a failure
 };
 
 class FakePathNames final : public PathNames {
@@ -118,6 +121,33 @@ class FakeProcess final : public Process {
 
   std::wstring programFolder = L"C:\\Tools\\";
   std::wstring arguments;
+
+ private:
+  Journal& journal_;
+};
+
+class FakeFileDialog final : public FileDialog {
+ public:
+  explicit FakeFileDialog(Journal& journal) : journal_(journal) {}
+  std::optional<std::wstring> ShowOpen(const std::wstring& fileName) override {
+    journal_.push_back(L"ShowOpen " + fileName);
+    return chosen;
+  }
+  std::optional<std::wstring> chosen;  // nothing: the user cancels
+
+ private:
+  Journal& journal_;
+};
+
+class FakeFolderBrowser final : public FolderBrowser {
+ public:
+  explicit FakeFolderBrowser(Journal& journal) : journal_(journal) {}
+  std::optional<std::wstring> Browse(const std::wstring& title,
+                                     const std::wstring& startFolder) override {
+    journal_.push_back(L"Browse " + title + L" " + startFolder);
+    return chosen;
+  }
+  std::optional<std::wstring> chosen;
 
  private:
   Journal& journal_;
@@ -156,7 +186,10 @@ struct FakeForm {
   FakeShellIcons shellIcons;
   FakePathNames paths;
   FakeProcess process{journal};
-  Platform platform{messages, resources, files, shellIcons, paths, process};
+  FakeFileDialog fileDialog{journal};
+  FakeFolderBrowser folderBrowser{journal};
+  Platform platform{messages,   resources,  files,        shellIcons,
+                    paths,      process,    fileDialog,   folderBrowser};
 };
 
 }  // namespace morvane::testing

@@ -1,0 +1,25 @@
+#pragma once
+// The two dialogs of the window: the open-file dialog and the shell's folder browser.
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+class FileDialog {  // CommonDialog1
+ public:
+  virtual ~FileDialog() = default;
+  // Shows the open-file dialog for all files, with `fileName` in its name box. Gives the chosen
+  // file's full path, or nothing when the user cancels or the dialog fails.
+  virtual std::optional<std::wstring> ShowOpen(const std::wstring& fileName) = 0;
+};
+
+class FolderBrowser {
+ public:
+  virtual ~FolderBrowser() = default;
+  // Shows the folder browser titled `title`, with `startFolder` selected; only file-system
+  // folders can be confirmed. Gives the chosen folder's path, or nothing on cancel.
+  virtual std::optional<std::wstring> Browse(const std::wstring& title,
+                                             const std::wstring& startFolder) = 0;
+};
+
+}  // namespace morvane
