@@ -4,9 +4,28 @@
 
 #include "platform/win32/form_window.h"
 
+namespace {
+
+// OLE for drag and drop and the shell's dialogs, undone only if it was done.
+class OleScope {
+ public:
+  OleScope() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleScope() {
+    if (initialized_) OleUninitialize();
+  }
+  OleScope(const OleScope&) = delete;
+  OleScope& operator=(const OleScope&) = delete;
+
+ private:
+  bool initialized_;
+};
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
+  const OleScope ole;
 
   auto window = morvane::win32::FormWindow::Create(instance);
   if (!window) return 1;

@@ -91,6 +91,7 @@ FormWindow::FormWindow(HINSTANCE instance) : instance_(instance), dpi_(ScreenDpi
 
 FormWindow::~FormWindow() {
   if (hwnd_) {
+    RevokeDropTargets();
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -155,6 +156,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_DESTROY:
+      RevokeDropTargets();
       hwnd_ = nullptr;
       PostQuitMessage(0);
       return 0;
@@ -168,6 +170,8 @@ void FormWindow::OnCreate() {
   CreateControls();
   ArrangeStacking();
   messages_.SetOwner(hwnd_);
+  fileDialog_.SetOwner(hwnd_);
+  folderBrowser_.SetOwner(hwnd_);
 
   destinationField_.emplace(Control(kText1Destination));
   sourceField_.emplace(Control(kText1Source));
@@ -192,6 +196,26 @@ void FormWindow::OnCreate() {
   controls.ImageList1 = &*preview_;
   controls.Picture1 = &*preview_;
   logic_.emplace(controls, platform_);
+  RegisterDropTargets();
+}
+
+void FormWindow::RegisterDropTargets() {
+  listDropTarget_.Attach(new DropTarget(
+      {[this](const DragState& drag) { return logic_->ListView1_OLEDragOver(drag); },
+       [this](const std::vector<std::wstring>& files) { logic_->ListView1_OLEDragDrop(files); }}));
+  sourceDropTarget_.Attach(new DropTarget(
+      {[this](const DragState& drag) {
+         return logic_->Text1_OLEDragOver(1, drag).value_or(DropEffect::None);
+       },
+       [this](const std::vector<std::wstring>& files) { logic_->Text1_OLEDragDrop(1, files); }}));
+  // Without OLE on this thread there is no dragging; the window works all the same.
+  RegisterDragDrop(Control(kListView1), listDropTarget_.Get());
+  RegisterDragDrop(Control(kText1Source), sourceDropTarget_.Get());
+}
+
+void FormWindow::RevokeDropTargets() {
+  RevokeDragDrop(Control(kListView1));
+  RevokeDragDrop(Control(kText1Source));
 }
 
 void FormWindow::CreateControls() {
@@ -227,6 +251,8 @@ void FormWindow::ArrangeStacking() {
 void FormWindow::OnCommand(int id, int code) {
   if (code != BN_CLICKED || !logic_) return;
   if (id == kCmdMake) logic_->cmdMake_Click();
+  if (id == kCommand1Destination) logic_->Command1_Click(0);
+  if (id == kCommand1Source) logic_->Command1_Click(1);
 }
 
 LRESULT FormWindow::OnNotify(const NMHDR& header) {

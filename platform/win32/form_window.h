@@ -3,13 +3,17 @@
 // window logic.
 #include <windows.h>
 
+#include <wrl/client.h>
+
 #include <memory>
 #include <optional>
 
 #include "app/form_layout.h"
 #include "app/main_window.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/drop_target.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_preview.h"
@@ -48,6 +52,8 @@ class FormWindow {
   void ArrangeStacking();
   LRESULT OnNotify(const NMHDR& header);
   void OnCommand(int id, int code);
+  void RegisterDropTargets();
+  void RevokeDropTargets();
   int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
   HINSTANCE instance_;
@@ -62,7 +68,12 @@ class FormWindow {
   Win32ShellIcons shellIcons_;
   Win32PathNames paths_;
   Win32Process process_;
-  Platform platform_{messages_, resources_, files_, shellIcons_, paths_, process_};
+  Win32FileDialog fileDialog_;
+  Win32FolderBrowser folderBrowser_;
+  Platform platform_{messages_, resources_,  files_,       shellIcons_,
+                     paths_,    process_,    fileDialog_,  folderBrowser_};
+  // Drops onto the list and the source field; the destination field takes none.
+  Microsoft::WRL::ComPtr<DropTarget> listDropTarget_, sourceDropTarget_;
 
   std::optional<Win32TextBox> destinationField_, sourceField_;
   std::optional<Win32Button> extractButton_, destinationBrowse_, sourceBrowse_;

@@ -2,6 +2,8 @@
 // Move-only owners of Windows handles.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdint>
 #include <utility>
@@ -36,6 +38,7 @@ class UniqueHandle {
 };
 
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+inline void FreeItemList(PIDLIST_ABSOLUTE list) { CoTaskMemFree(list); }
 
 using unique_hmodule = UniqueHandle<HMODULE, FreeLibrary>;
 using unique_hbitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
@@ -43,6 +46,7 @@ using unique_hfont = UniqueHandle<HFONT, DeleteGdiObject>;
 using unique_hdc = UniqueHandle<HDC, DeleteDC>;
 using unique_hicon = UniqueHandle<HICON, DestroyIcon>;
 using unique_himagelist = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
+using unique_item_list = UniqueHandle<PIDLIST_ABSOLUTE, FreeItemList>;  // CoTaskMem
 using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;  // INVALID_HANDLE_VALUE
 
 }  // namespace morvane::win32

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "extract/icon_file_writer.h"
+#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_process.h"
@@ -41,7 +42,10 @@ struct RealForm {
   win32::Win32ShellIcons shellIcons;
   win32::Win32PathNames paths;
   win32::Win32Process process;
-  Platform platform{messages, resources, files, shellIcons, paths, process};
+  win32::Win32FileDialog fileDialog;
+  win32::Win32FolderBrowser folderBrowser;
+  Platform platform{messages, resources, files,      shellIcons,
+                    paths,    process,   fileDialog, folderBrowser};
 };
 
 }  // namespace morvane::testing

@@ -1,0 +1,103 @@
+#include "platform/win32/drop_target.h"
+
+#include <shellapi.h>
+
+namespace morvane::win32 {
+
+namespace {
+
+FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+
+DragState StateOf(DWORD keys, DragNotification notification, bool offersFileList) {
+  DragState state;
+  state.buttons = (keys & MK_LBUTTON ? kLeftButton : 0) | (keys & MK_RBUTTON ? kRightButton : 0) |
+                  (keys & MK_MBUTTON ? kMiddleButton : 0);
+  state.modifiers = (keys & MK_SHIFT ? kShiftKey : 0) | (keys & MK_CONTROL ? kCtrlKey : 0) |
+                    (keys & MK_ALT ? kAltKey : 0);
+  state.notification = notification;
+  state.offersFileList = offersFileList;
+  return state;
+}
+
+}  // namespace
+
+bool OffersFileList(IDataObject* data) {
+  FORMATETC format = FileListFormat();
+  return data && data->QueryGetData(&format) == S_OK;
+}
+
+std::vector<std::wstring> FileList(IDataObject* data) {
+  std::vector<std::wstring> files;
+  FORMATETC format = FileListFormat();
+  STGMEDIUM medium{};
+  if (!data || FAILED(data->GetData(&format, &medium))) return files;
+  const auto drop = static_cast<HDROP>(medium.hGlobal);
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    files.push_back(std::move(path));
+  }
+  ReleaseStgMedium(&medium);
+  return files;
+}
+
+HRESULT DropTarget::QueryInterface(REFIID iid, void** object) noexcept {
+  if (!object) return E_POINTER;
+  if (iid != IID_IUnknown && iid != IID_IDropTarget) {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  *object = static_cast<IDropTarget*>(this);
+  AddRef();
+  return S_OK;
+}
+
+ULONG DropTarget::AddRef() noexcept { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG DropTarget::Release() noexcept {
+  const LONG left = InterlockedDecrement(&references_);
+  if (left == 0) delete this;
+  return static_cast<ULONG>(left);
+}
+
+DWORD DropTarget::Effect(DWORD keys, DragNotification notification) noexcept {
+  try {
+    const DropEffect effect = handlers_.dragOver(StateOf(keys, notification, offersFileList_));
+    return effect == DropEffect::Copy ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+  } catch (...) {
+    return DROPEFFECT_NONE;
+  }
+}
+
+HRESULT DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL, DWORD* effect) noexcept {
+  offersFileList_ = OffersFileList(data);
+  lastEffect_ = Effect(keys, DragNotification::Enter);
+  if (effect) *effect = lastEffect_;
+  return S_OK;
+}
+
+HRESULT DropTarget::DragOver(DWORD keys, POINTL, DWORD* effect) noexcept {
+  lastEffect_ = Effect(keys, DragNotification::Over);
+  if (effect) *effect = lastEffect_;
+  return S_OK;
+}
+
+HRESULT DropTarget::DragLeave() noexcept {
+  Effect(0, DragNotification::Leave);
+  offersFileList_ = false;
+  return S_OK;
+}
+
+HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) noexcept {
+  if (effect) *effect = lastEffect_;  // a drop does not change what the source was told
+  offersFileList_ = false;
+  try {
+    handlers_.drop(FileList(data));
+  } catch (...) {
+    // A failure while loading the dropped file ends that load only.
+  }
+  return S_OK;
+}
+
+}  // namespace morvane::win32
