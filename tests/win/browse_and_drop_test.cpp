@@ -41,19 +41,20 @@ std::wstring SelectedFilter(HWND dialog) {
   return text;
 }
 
+struct TextSearch {
+  std::wstring text;
+  bool found = false;
+};
+
+BOOL CALLBACK CompareText(HWND child, LPARAM lParam) {
+  auto& search = *reinterpret_cast<TextSearch*>(lParam);
+  search.found = search.found || WindowText(child) == search.text;
+  return TRUE;
+}
+
 bool HasChildWithText(HWND parent, const std::wstring& text) {
-  struct Search {
-    std::wstring text;
-    bool found = false;
-  } search{text};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM lParam) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lParam);
-        s.found = s.found || WindowText(child) == s.text;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TextSearch search{text};
+  EnumChildWindows(parent, CompareText, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
