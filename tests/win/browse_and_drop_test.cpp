@@ -150,11 +150,23 @@ TEST_F(BrowseAndDrop, TheFolderBrowserOpensAtDriveCWithItsTitle) {
   EXPECT_EQ(GetFocus(), Control(kText1Destination));
 }
 
+// The browser fills its tree as it goes: a selection is confirmed once it has settled.
+HWND g_browser = nullptr;
+std::wstring g_choice;
+
+void CALLBACK ConfirmChoice(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  SendMessageW(g_browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(g_choice.c_str()));
+  PostMessageW(g_browser, WM_COMMAND, IDOK, 0);
+}
+
 TEST_F(BrowseAndDrop, AChosenFolderGetsItsTrailingBackslash) {
   TempFolder chosen;
+  g_choice = chosen.path().wstring();
   DialogDriver driver([&](HWND dialog) {
-    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(chosen.path().c_str()));
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    g_browser = dialog;
+    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(g_choice.c_str()));
+    SetTimer(nullptr, 0, 300, ConfirmChoice);
   });
   Click(kCommand1Destination);
   EXPECT_EQ(WindowText(Control(kText1Destination)), chosen.WithBackslash());
