@@ -87,6 +87,7 @@ TEST(InteractiveProgram, LoadsAFileThroughItsOpenDialogAndEndsWhenClosed) {
   EXPECT_EQ(RemoteText(GetDlgItem(main, kText1Source)), L"names.dll");
   EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel3)), L"Icon No．： 1/5");
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCommand1Source)));
+  Sleep(500);  // another process paints in its own time
   const fs::path shots = WinePath(MORVANE_SCREENSHOT_DIR);
   fs::create_directories(shots);
   EXPECT_TRUE(SaveScreenshot(main, (shots / L"morvane_after_open_dialog.png").wstring()));
