@@ -16,14 +16,14 @@ enum ControlId : int {
   kFrame1,
   kCheck1,
   kCmdMake,
-  kText1Source,       // Text1(1)
-  kText1Destination,  // Text1(0)
-  kCommand1Source,    // Command1(1)
+  kText1Source,          // Text1(1)
+  kText1Destination,     // Text1(0)
+  kCommand1Source,       // Command1(1)
   kCommand1Destination,  // Command1(0)
   kLabel3,
-  kLabel1Source,      // Label1(1)
+  kLabel1Source,       // Label1(1)
   kLabel1Destination,  // Label1(0)
-  kLabel2Folder,      // Label2(1)
+  kLabel2Folder,       // Label2(1)
   kListView1,
 };
 
@@ -49,7 +49,8 @@ inline constexpr std::array<ControlLayout, 13> kFormLayout{{
     {kCommand1Destination, L"Command1(0)", ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
     {kLabel3, L"Label3", ControlKind::Label, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
     {kLabel1Source, L"Label1(1)", ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
-    {kLabel1Destination, L"Label1(0)", ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5, true},
+    {kLabel1Destination, L"Label1(0)", ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5,
+     true},
     {kLabel2Folder, L"Label2(1)", ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
     {kListView1, L"ListView1", ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
 }};

@@ -7,7 +7,8 @@ namespace morvane {
 std::wstring InitialFileName(const std::wstring& remembered) {
   if (remembered.empty()) return L"c:\\*.*";
   const std::size_t cut = remembered.rfind(L'\\');
-  const std::wstring folder = cut == std::wstring::npos ? remembered : remembered.substr(0, cut + 1);
+  const std::wstring folder =
+      cut == std::wstring::npos ? remembered : remembered.substr(0, cut + 1);
   return folder + L"*.*";
 }
 
@@ -17,10 +18,7 @@ void ResetSourceDisplay(const FormControls& form) {
   form.Picture1->SetAutoRedraw(true);
   form.Picture1->Clear();
   form.Picture1->SetAutoRedraw(false);
-  // The list lets go of the image list before its images go.
-  form.ListView1->SetImagesAttached(false);
-  form.ListView1->RemoveAllItems();
-  form.ImageList1->RemoveAll();
+  EmptyPreviewList(form);
 }
 
 void BrowseSourceFile(const FormControls& form, Platform& platform, std::int16_t& iconCount,

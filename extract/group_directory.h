@@ -22,8 +22,7 @@ inline std::uint16_t ImageCount(const Bytes& directory) { return ReadU16(directo
 
 // True when the directory holds its header and every entry it counts.
 inline bool IsComplete(const Bytes& directory) {
-  return directory.size() >= kHeaderSize &&
-         directory.size() >= EntryOffset(ImageCount(directory));
+  return directory.size() >= kHeaderSize && directory.size() >= EntryOffset(ImageCount(directory));
 }
 
 inline std::uint16_t ImageId(const Bytes& directory, std::size_t i) {

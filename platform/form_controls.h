@@ -7,12 +7,12 @@
 namespace morvane {
 
 struct FormControls {
-  TextBox* Text1[2]{};     // [0] destination field, [1] source field (bare file name)
-  Button* Command1[2]{};   // browse buttons: [0] destination folder, [1] source file
-  Button* cmdMake{};       // the Extract button
-  CheckBox* Check1{};      // all icons
-  Label* Label2{};      // the hidden folder label, index 1: the source file's folder, ending in "\"
-  Label* Label3{};      // the icon counter
+  TextBox* Text1[2]{};    // [0] destination field, [1] source field (bare file name)
+  Button* Command1[2]{};  // browse buttons: [0] destination folder, [1] source file
+  Button* cmdMake{};      // the Extract button
+  CheckBox* Check1{};     // all icons
+  Label* Label2{};  // the hidden folder label, index 1: the source file's folder, ending in "\"
+  Label* Label3{};  // the icon counter
   IconListView* ListView1{};
   PreviewImageList* ImageList1{};
   PreviewCanvas* Picture1{};

@@ -21,10 +21,7 @@ void ResetPreview(const FormControls& form) {
   form.Label2->SetCaption(L"");
   form.Picture1->SetAutoRedraw(true);
   form.Picture1->Clear();
-  // The list lets go of the image list before its images go.
-  form.ListView1->SetImagesAttached(false);
-  form.ListView1->RemoveAllItems();
-  form.ImageList1->RemoveAll();
+  EmptyPreviewList(form);
 }
 
 void FillPreview(const FormControls& form, const std::wstring& path, int count) {
@@ -38,6 +35,12 @@ void FillPreview(const FormControls& form, const std::wstring& path, int count) 
 }
 
 }  // namespace
+
+void EmptyPreviewList(const FormControls& form) {
+  form.ListView1->SetImagesAttached(false);
+  form.ListView1->RemoveAllItems();
+  form.ImageList1->RemoveAll();
+}
 
 std::wstring CounterText(int number, int total) {
   return L"Icon No．： " + std::to_wstring(number) + L"/" + std::to_wstring(total);

@@ -17,6 +17,9 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
 // does nothing when no item is selected.
 void ListView1_Click(const FormControls& form, std::int16_t iconCount);
 
+// Empties the list and its image list, letting the list go of the images first.
+void EmptyPreviewList(const FormControls& form);
+
 // "Icon No．： " followed by the number, "/" and the total, without padding.
 std::wstring CounterText(int number, int total);
 

@@ -53,7 +53,9 @@ HRESULT DropTarget::QueryInterface(REFIID iid, void** object) noexcept {
   return S_OK;
 }
 
-ULONG DropTarget::AddRef() noexcept { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+ULONG DropTarget::AddRef() noexcept {
+  return static_cast<ULONG>(InterlockedIncrement(&references_));
+}
 
 ULONG DropTarget::Release() noexcept {
   const LONG left = InterlockedDecrement(&references_);

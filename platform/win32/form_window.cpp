@@ -36,8 +36,8 @@ ControlClass ClassOf(ControlKind kind) {
       return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::ListView:
       return {WC_LISTVIEWW,
-              LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
-                  LVS_AUTOARRANGE | WS_TABSTOP,
+              LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE |
+                  WS_TABSTOP,
               WS_EX_CLIENTEDGE};
   }
   return {WC_STATICW, 0, 0};
@@ -76,9 +76,9 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MORVANE),
                                                     IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                     GetSystemMetrics(SM_CYICON), LR_SHARED));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageW(
-      instance, MAKEINTRESOURCEW(IDI_MORVANE), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MORVANE),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = FormWindow::kClassName;
@@ -122,7 +122,8 @@ bool FormWindow::TranslateDialogKeys(MSG& message) {
 LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                         LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
-    auto* window = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* window =
+        static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     window->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
@@ -221,12 +222,12 @@ void FormWindow::RevokeDropTargets() {
 void FormWindow::CreateControls() {
   for (const ControlLayout& control : kFormLayout) {
     const ControlClass kind = ClassOf(control.kind);
-    const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
-    HWND child = CreateWindowExW(kind.exStyle, kind.className, control.caption, style,
-                                 Scale(control.x), Scale(control.y), Scale(control.width),
-                                 Scale(control.height), hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                 instance_, nullptr);
+    const DWORD style =
+        kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
+    HWND child = CreateWindowExW(
+        kind.exStyle, kind.className, control.caption, style, Scale(control.x), Scale(control.y),
+        Scale(control.width), Scale(control.height), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
     HFONT font = control.id == kLabel3 ? counterFont_.get() : uiFont_.get();
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }

@@ -45,7 +45,8 @@ class FormWindow {
 
  private:
   explicit FormWindow(HINSTANCE instance);
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void CreateControls();
@@ -70,8 +71,8 @@ class FormWindow {
   Win32Process process_;
   Win32FileDialog fileDialog_;
   Win32FolderBrowser folderBrowser_;
-  Platform platform_{messages_, resources_,  files_,       shellIcons_,
-                     paths_,    process_,    fileDialog_,  folderBrowser_};
+  Platform platform_{messages_, resources_, files_,      shellIcons_,
+                     paths_,    process_,   fileDialog_, folderBrowser_};
   // Drops onto the list and the source field; the destination field takes none.
   Microsoft::WRL::ComPtr<DropTarget> listDropTarget_, sourceDropTarget_;
 

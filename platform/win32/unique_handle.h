@@ -47,6 +47,6 @@ using unique_hdc = UniqueHandle<HDC, DeleteDC>;
 using unique_hicon = UniqueHandle<HICON, DestroyIcon>;
 using unique_himagelist = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
 using unique_item_list = UniqueHandle<PIDLIST_ABSOLUTE, FreeItemList>;  // CoTaskMem
-using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;  // INVALID_HANDLE_VALUE
+using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;             // INVALID_HANDLE_VALUE
 
 }  // namespace morvane::win32

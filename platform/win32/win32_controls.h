@@ -8,7 +8,8 @@ namespace morvane::win32 {
 
 inline std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -27,7 +28,9 @@ class Win32Label final : public Label {
  public:
   explicit Win32Label(HWND window) : window_(window) {}
   std::wstring Caption() const override { return WindowText(window_); }
-  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
+  void SetCaption(const std::wstring& caption) override {
+    SetWindowTextW(window_, caption.c_str());
+  }
 
  private:
   HWND window_;
@@ -37,7 +40,9 @@ class Win32Button final : public Button {
  public:
   explicit Win32Button(HWND window) : window_(window) {}
   std::wstring Caption() const override { return WindowText(window_); }
-  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
+  void SetCaption(const std::wstring& caption) override {
+    SetWindowTextW(window_, caption.c_str());
+  }
   void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
 
  private:

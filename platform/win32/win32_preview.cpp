@@ -55,7 +55,8 @@ void Win32Preview::AddItem(int position, const std::wstring& text, int imageNumb
   item.iItem = position - 1;
   item.pszText = const_cast<wchar_t*>(text.c_str());
   item.iImage = imageNumber - 1;
-  const int added = static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  const int added =
+      static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
   if (wasEmpty && added >= 0) {
     const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
     ListView_SetItemState(list_, added, state, state);
@@ -87,7 +88,8 @@ void Win32Preview::Clear() {
 }
 
 void Win32Preview::DrawFileIcon(const std::wstring& path, int index) {
-  unique_hicon icon{ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), static_cast<UINT>(index))};
+  unique_hicon icon{
+      ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), static_cast<UINT>(index))};
   // 1 is no icon but a file that is not a module of icons.
   if (reinterpret_cast<UINT_PTR>(icon.get()) <= 1) {
     icon.release();

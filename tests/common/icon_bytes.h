@@ -19,7 +19,8 @@ inline void AppendLE(ByteVector& out, std::uint32_t value, int bytes) {
 }
 
 // An RT_GROUP_ICON resource. `countOverride` lets a directory claim more entries than it holds.
-inline ByteVector GroupDirectory(const std::vector<DirectoryEntry>& entries, int countOverride = -1) {
+inline ByteVector GroupDirectory(const std::vector<DirectoryEntry>& entries,
+                                 int countOverride = -1) {
   ByteVector out;
   AppendLE(out, 0, 2);
   AppendLE(out, 1, 2);

@@ -3,26 +3,20 @@
 #include "app/main_window.h"
 #include "browse/source_file_dialog.h"
 #include "tests/host/fake_platform.h"
+#include "tests/host/journal_steps.h"
 
 namespace morvane {
 namespace {
 
 using testing::FakeForm;
+using testing::Join;
 using testing::Journal;
+const Journal& kDisable = testing::kDisableButtons;
+const Journal& kEnable = testing::kEnableButtons;
 
-const Journal kDisable{L"cmdMake.Disabled", L"Command1(0).Disabled", L"Command1(1).Disabled",
-                       L"Text1(0).Focus"};
-const Journal kEnable{L"cmdMake.Enabled", L"Command1(0).Enabled", L"Command1(1).Enabled",
-                      L"Text1(0).Focus"};
-const Journal kResetSource{L"Text1(1)=",      L"Label2(1)=",      L"AutoRedraw=on",
-                           L"Picture=empty",  L"AutoRedraw=off",  L"Icons=none",
+const Journal kResetSource{L"Text1(1)=",       L"Label2(1)=",      L"AutoRedraw=on",
+                           L"Picture=empty",   L"AutoRedraw=off",  L"Icons=none",
                            L"ListItems.Clear", L"ListImages.Clear"};
-
-Journal Join(std::initializer_list<Journal> parts) {
-  Journal all;
-  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 TEST(InitialFileName, StartsAtDriveCThenInTheFolderOfTheLastFile) {
   EXPECT_EQ(InitialFileName(L""), L"c:\\*.*");
@@ -91,10 +85,10 @@ TEST_F(BrowseButtons, TheFolderBrowserStartsAtDriveCAndFillsTheDestination) {
   form.destinationField.text = L"E:\\earlier\\";
   form.folderBrowser.chosen = L"D:\\out";
   window.Command1_Click(0);
-  EXPECT_EQ(form.journal, Join({kDisable,
-                                {L"Browse 保存先フォルダの選択 C:\\", L"Text1(0)=D:\\out",
-                                 L"Text1(0)=D:\\out\\"},
-                                kEnable}));
+  EXPECT_EQ(form.journal,
+            Join({kDisable,
+                  {L"Browse 保存先フォルダの選択 C:\\", L"Text1(0)=D:\\out", L"Text1(0)=D:\\out\\"},
+                  kEnable}));
   form.folderBrowser.chosen = L"D:\\";
   window.Command1_Click(0);
   EXPECT_EQ(form.destinationField.text, L"D:\\");

@@ -5,23 +5,16 @@
 #include "extract/extract_command.h"
 #include "tests/common/icon_bytes.h"
 #include "tests/host/fake_platform.h"
+#include "tests/host/journal_steps.h"
 
 namespace morvane {
 namespace {
 
 using testing::FakeForm;
+using testing::Join;
 using testing::Journal;
-
-const Journal kEnable{L"cmdMake.Enabled", L"Command1(0).Enabled", L"Command1(1).Enabled",
-                      L"Text1(0).Focus"};
-const Journal kDisable{L"cmdMake.Disabled", L"Command1(0).Disabled", L"Command1(1).Disabled",
-                       L"Text1(0).Focus"};
-
-Journal Join(std::initializer_list<Journal> parts) {
-  Journal all;
-  for (const Journal& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
+const Journal& kDisable = testing::kDisableButtons;
+const Journal& kEnable = testing::kEnableButtons;
 
 // A loaded source file D:\apps\tool.exe with three icon groups.
 class ExtractCommandTest : public ::testing::Test {
@@ -52,9 +45,9 @@ TEST_F(ExtractCommandTest, AllIconsIntoTheProgramFolderWhenNoDestinationIsSet) {
                                 kDisable,
                                 {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"},
                                 kEnable}));
-  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico",
-                                                           L"C:\\Tools\\tool002.ico",
-                                                           L"C:\\Tools\\tool003.ico"}));
+  EXPECT_EQ(form.files.written,
+            (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico", L"C:\\Tools\\tool002.ico",
+                                       L"C:\\Tools\\tool003.ico"}));
   EXPECT_TRUE(form.messages.shown.empty());
 }
 
@@ -63,7 +56,8 @@ TEST_F(ExtractCommandTest, TheSelectedIconIntoTheDestinationAsItStands) {
   form.preview.selected = 2;
   Click();
   EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\typedtool002.ico"});
-  EXPECT_EQ(form.journal, Join({kDisable, {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"}, kEnable}));
+  EXPECT_EQ(form.journal,
+            Join({kDisable, {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"}, kEnable}));
 }
 
 TEST_F(ExtractCommandTest, NoSourceFileAsksForOneAndOnlyEnables) {
@@ -80,8 +74,8 @@ TEST_F(ExtractCommandTest, OneIconWithoutASelectedItemAsksForOne) {
   form.preview.selected.reset();
   Click();
   EXPECT_EQ(form.journal, Join({kDisable,
-                                {L"cmdMake=抽出中", L"DoEvents", L"Message アイコンを選択してください。",
-                                 L"cmdMake=抽出"},
+                                {L"cmdMake=抽出中", L"DoEvents",
+                                 L"Message アイコンを選択してください。", L"cmdMake=抽出"},
                                 kEnable}));
   EXPECT_EQ(form.messages.shown.at(0).caption, L"  バカ ？！・・・");
   EXPECT_TRUE(form.files.written.empty());
@@ -92,10 +86,11 @@ TEST_F(ExtractCommandTest, AFailureInsideTheRunIsShownWhileBusyAndTheWindowRecov
   form.allIcons.checked = true;
   form.resources.modules.clear();  // the file went away after it was listed
   Click();
-  EXPECT_EQ(form.journal, Join({kDisable,
-                                {L"cmdMake=抽出中", L"DoEvents", L"Message LoadLibraryEx Error !!",
-                                 L"cmdMake=抽出"},
-                                kEnable}));
+  EXPECT_EQ(
+      form.journal,
+      Join({kDisable,
+            {L"cmdMake=抽出中", L"DoEvents", L"Message LoadLibraryEx Error !!", L"cmdMake=抽出"},
+            kEnable}));
   EXPECT_EQ(form.extractButton.caption, L"抽出");
   EXPECT_TRUE(form.extractButton.enabled && form.sourceBrowse.enabled &&
               form.destinationBrowse.enabled);
@@ -107,8 +102,8 @@ TEST_F(ExtractCommandTest, AllIconsOfAFileWithNoneStillOpensTheModule) {
   form.sourceField.text = L"plain.txt";
   form.folderLabel.caption = L"D:\\";
   form.resources.modules[L"D:\\plain.txt"];  // a module without icon groups
-  window.LoadIconList(L"D:\\plain.txt");      // no icons: iconCount 0, fields emptied
-  form.sourceField.text = L"plain.txt";       // typed back by hand
+  window.LoadIconList(L"D:\\plain.txt");     // no icons: iconCount 0, fields emptied
+  form.sourceField.text = L"plain.txt";      // typed back by hand
   form.folderLabel.caption = L"D:\\";
   form.messages.shown.clear();
 
@@ -124,9 +119,9 @@ TEST(SetDestinationFolder, EndsTheFieldInOneBackslash) {
     const wchar_t* given;
     const wchar_t* field;
   };
-  for (const Case& c : {Case{L"D:\\out", L"D:\\out\\"}, Case{L"D:\\", L"D:\\"},
-                        Case{L"D:\\out\\", L"D:\\out\\"}, Case{L"", L"\\"},
-                        Case{L"D:\\out\\\\", L"D:\\out\\\\"}}) {
+  for (const Case& c :
+       {Case{L"D:\\out", L"D:\\out\\"}, Case{L"D:\\", L"D:\\"}, Case{L"D:\\out\\", L"D:\\out\\"},
+        Case{L"", L"\\"}, Case{L"D:\\out\\\\", L"D:\\out\\\\"}}) {
     SCOPED_TRACE(c.given);
     FakeForm form;
     SetDestinationFolder(form.controls, c.given);
@@ -167,8 +162,8 @@ TEST_F(StartUpTest, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
   window.Form_Load();
 
   EXPECT_TRUE(form.allIcons.checked);
-  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico",
-                                                           L"C:\\Tools\\tool002.ico"}));
+  EXPECT_EQ(form.files.written,
+            (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico", L"C:\\Tools\\tool002.ico"}));
   EXPECT_EQ(form.journal.back(), L"EndProgram");
   EXPECT_TRUE(form.messages.shown.empty());
 }

@@ -188,8 +188,8 @@ struct FakeForm {
   FakeProcess process{journal};
   FakeFileDialog fileDialog{journal};
   FakeFolderBrowser folderBrowser{journal};
-  Platform platform{messages,   resources,  files,        shellIcons,
-                    paths,      process,    fileDialog,   folderBrowser};
+  Platform platform{messages, resources, files,      shellIcons,
+                    paths,    process,   fileDialog, folderBrowser};
 };
 
 }  // namespace morvane::testing

@@ -18,7 +18,8 @@ TEST(BuildIconHeader, TwoImagesGetOffsetsAfterTheHeader) {
   const Bytes header = BuildIconHeader(directory, {744, 296});
 
   ASSERT_EQ(header.size(), 38u);
-  EXPECT_EQ(Bytes(header.begin(), header.begin() + 6), Bytes(directory.begin(), directory.begin() + 6));
+  EXPECT_EQ(Bytes(header.begin(), header.begin() + 6),
+            Bytes(directory.begin(), directory.begin() + 6));
   // The first 12 bytes of each entry are the directory's; then the offset.
   EXPECT_EQ(Bytes(header.begin() + 6, header.begin() + 18),
             Bytes(directory.begin() + 6, directory.begin() + 18));

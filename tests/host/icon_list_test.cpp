@@ -11,12 +11,14 @@ using testing::Journal;
 
 const Message kRefused{L"アイコンファイルは指定できません。", L"  バカ ？！・・・"};
 const Message kNoIcons{L"アイコンがありません。", L"  バカ ？！・・・"};
-const Journal kReset{L"Text1(1)=",      L"Label2(1)=",      L"AutoRedraw=on",   L"Picture=empty",
-                     L"Icons=none",     L"ListItems.Clear", L"ListImages.Clear"};
+const Journal kReset{L"Text1(1)=",  L"Label2(1)=",      L"AutoRedraw=on",   L"Picture=empty",
+                     L"Icons=none", L"ListItems.Clear", L"ListImages.Clear"};
 
 class LoadIconListTest : public ::testing::Test {
  protected:
-  void Load(const std::wstring& path) { LoadIconList(form.controls, form.platform, iconCount, path); }
+  void Load(const std::wstring& path) {
+    LoadIconList(form.controls, form.platform, iconCount, path);
+  }
 
   // Whatever was written to the journal since the last call.
   Journal TakeJournal() { return std::exchange(form.journal, {}); }
@@ -33,12 +35,13 @@ TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
   expected.insert(expected.end(), {L"Text1(1)=tool.exe", L"Label2(1)=D:\\apps\\"});
   for (const wchar_t* n : {L"1", L"2", L"3"}) {
     const std::wstring i = n;
-    expected.insert(expected.end(),
-                    {L"DrawIcon " + std::to_wstring(std::stoi(i) - 1), L"ListImages.Add " + i,
-                     L"Icons=ImageList1", L"ListItems.Add " + i + L" " + i + L" " + i,
-                     L"Picture=empty"});
+    expected.insert(
+        expected.end(),
+        {L"DrawIcon " + std::to_wstring(std::stoi(i) - 1), L"ListImages.Add " + i,
+         L"Icons=ImageList1", L"ListItems.Add " + i + L" " + i + L" " + i, L"Picture=empty"});
   }
-  expected.insert(expected.end(), {L"Picture=image 1", L"Label3=Icon No．： 1/3", L"AutoRedraw=off"});
+  expected.insert(expected.end(),
+                  {L"Picture=image 1", L"Label3=Icon No．： 1/3", L"AutoRedraw=off"});
   EXPECT_EQ(TakeJournal(), expected);
 
   EXPECT_EQ(iconCount, 3);
@@ -46,9 +49,9 @@ TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
   EXPECT_EQ(form.preview.selected, 1);
   EXPECT_TRUE(form.preview.attached);
   // Image i is icon i - 1 drawn on the cleared canvas, and the canvas shows icon 1.
-  EXPECT_EQ(form.preview.images, (std::vector<std::wstring>{L"D:\\apps\\tool.exe#0",
-                                                            L"D:\\apps\\tool.exe#1",
-                                                            L"D:\\apps\\tool.exe#2"}));
+  EXPECT_EQ(form.preview.images,
+            (std::vector<std::wstring>{L"D:\\apps\\tool.exe#0", L"D:\\apps\\tool.exe#1",
+                                       L"D:\\apps\\tool.exe#2"}));
   EXPECT_EQ(form.preview.canvas, L"D:\\apps\\tool.exe#0");
 }
 
@@ -108,8 +111,7 @@ TEST_F(LoadIconListTest, SplitsAtTheLastBackslashOnly) {
     const wchar_t* folder;
     const wchar_t* name;
   };
-  for (const Case& c : {Case{L"tool.exe", L"", L"tool.exe"},
-                        Case{L"C:\\dir\\", L"C:\\dir\\", L""},
+  for (const Case& c : {Case{L"tool.exe", L"", L"tool.exe"}, Case{L"C:\\dir\\", L"C:\\dir\\", L""},
                         Case{L"C:\\a\\b/c.exe", L"C:\\a\\", L"b/c.exe"},
                         Case{L"\\\\server\\share\\x.dll", L"\\\\server\\share\\", L"x.dll"}}) {
     SCOPED_TRACE(c.path);

@@ -35,7 +35,8 @@ class WriteIconFilesTest : public ::testing::Test {
   void AddGroup(testing::FakeModuleContents& module, ResourceName name, std::uint16_t firstId) {
     std::vector<DirectoryEntry> entries{{32, 32, 16, 1, 4, 744, firstId},
                                         {16, 16, 16, 1, 4, 296, std::uint16_t(firstId + 1)}};
-    std::vector<Bytes> images{Image(744, std::uint8_t(firstId)), Image(296, std::uint8_t(firstId + 1))};
+    std::vector<Bytes> images{Image(744, std::uint8_t(firstId)),
+                              Image(296, std::uint8_t(firstId + 1))};
     module.AddGroup(std::move(name), GroupDirectory(entries));
     module.AddIcon(firstId, images[0]);
     module.AddIcon(firstId + 1, images[1]);
@@ -64,9 +65,9 @@ TEST_F(WriteIconFilesTest, WritesEveryGroupInOrderFromFolderAndSourceName) {
   Run(1, 3);
 
   EXPECT_EQ(form.resources.opened, std::vector<std::wstring>{kModulePath});
-  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{
-                                    L"E:\\out\\tool001.ico", L"E:\\out\\tool002.ico",
-                                    L"E:\\out\\tool003.ico"}));
+  EXPECT_EQ(form.files.written,
+            (std::vector<std::wstring>{L"E:\\out\\tool001.ico", L"E:\\out\\tool002.ico",
+                                       L"E:\\out\\tool003.ico"}));
   EXPECT_EQ(form.files.files[L"E:\\out\\tool001.ico"], expected[0]);
   EXPECT_EQ(form.files.files[L"E:\\out\\tool002.ico"], expected[1]);
   EXPECT_EQ(form.files.files[L"E:\\out\\tool003.ico"], expected[2]);
@@ -104,8 +105,8 @@ TEST_F(WriteIconFilesTest, ModuleWithoutGroupsComplainsEvenForAnEmptyRange) {
 
 TEST_F(WriteIconFilesTest, GroupNumberBeyondTheModuleEndsTheRunAfterTheEarlierFiles) {
   Run(2, 5);
-  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"E:\\out\\tool002.ico",
-                                                           L"E:\\out\\tool003.ico"}));
+  EXPECT_EQ(form.files.written,
+            (std::vector<std::wstring>{L"E:\\out\\tool002.ico", L"E:\\out\\tool003.ico"}));
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
   EXPECT_EQ(form.resources.live, 0);
 }
@@ -143,8 +144,14 @@ TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
   };
   const Case cases[] = {
       {"missing member image", [](auto& m) { m.icons.erase(21); }},
-      {"member image of size 0", [](auto& m) { m.icons[21] = {ResourceStatus::Ok, {}}; }},
-      {"image that cannot be read", [](auto& m) { m.icons[21] = {ResourceStatus::LoadFailed, {}}; }},
+      {"member image of size 0",
+       [](auto& m) {
+         m.icons[21] = {ResourceStatus::Ok, {}};
+       }},
+      {"image that cannot be read",
+       [](auto& m) {
+         m.icons[21] = {ResourceStatus::LoadFailed, {}};
+       }},
       {"directory shorter than its count",
        [](auto& m) { m.groups[1].second.bytes.resize(6 + 14 * 2 - 1); }},
       {"directory shorter than its header", [](auto& m) { m.groups[1].second.bytes.resize(5); }},
@@ -166,8 +173,8 @@ TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
 TEST_F(WriteIconFilesTest, AFailedWriteIsReportedAndEndsTheRun) {
   form.files.failingPath = L"E:\\out\\tool002.ico";
   Run(1, 3);
-  EXPECT_EQ(form.files.written, (std::vector<std::wstring>{L"E:\\out\\tool001.ico",
-                                                           L"E:\\out\\tool002.ico"}));
+  EXPECT_EQ(form.files.written,
+            (std::vector<std::wstring>{L"E:\\out\\tool001.ico", L"E:\\out\\tool002.ico"}));
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool001.ico"), 1u);
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool002.ico"), 0u);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotWrite});

@@ -98,7 +98,8 @@ TEST_F(BrowseAndDrop, TheOpenFileDialogLoadsTheConfirmedFileAndRemembersItsFolde
       folder = FolderOf(dialog);
       filter = SelectedFilter(dialog);
       EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, chx1)));  // no read-only box
-      SaveScreenshot(dialog, (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "open_dialog.png").wstring());
+      SaveScreenshot(dialog,
+                     (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "open_dialog.png").wstring());
       SetWindowTextW(FileNameBox(dialog), module.c_str());
       PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
@@ -140,7 +141,8 @@ TEST_F(BrowseAndDrop, TheFolderBrowserOpensAtDriveCWithItsTitle) {
   bool titled = false;
   DialogDriver driver([&](HWND dialog) {
     titled = HasChildWithText(dialog, L"保存先フォルダの選択");
-    SaveScreenshot(dialog, (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "folder_browser.png").wstring());
+    SaveScreenshot(dialog,
+                   (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "folder_browser.png").wstring());
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);  // confirm what it opened with
   });
   Click(kCommand1Destination);
@@ -181,7 +183,8 @@ TEST_F(BrowseAndDrop, CancellingTheFolderBrowserEmptiesTheDestination) {
 }
 
 TEST_F(BrowseAndDrop, DropsOnTheListAndTheSourceFieldLoadTheFirstFile) {
-  const std::wstring shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  const std::wstring shell32 =
+      WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
   struct Case {
     ControlId target;
     std::string first;
@@ -200,7 +203,8 @@ TEST_F(BrowseAndDrop, DropsOnTheListAndTheSourceFieldLoadTheFirstFile) {
     target->Drop(files.Get(), 0, {12, 12}, &effect);
     PumpMessages();
     EXPECT_EQ(Items(), 5);
-    EXPECT_EQ(WindowText(Control(kText1Source)), fs::path(FixtureModule(c.first)).filename().wstring());
+    EXPECT_EQ(WindowText(Control(kText1Source)),
+              fs::path(FixtureModule(c.first)).filename().wstring());
   }
   EXPECT_EQ(TargetOf(Control(kText1Destination)), nullptr);  // the destination takes no drop
 }
@@ -238,7 +242,8 @@ TEST_F(BrowseAndDrop, ADroppedIconFileIsRefusedAndChangesNothing) {
   MessageBoxCatcher boxes;
   IDropTarget* target = TargetOf(Control(kListView1));
   ASSERT_TRUE(target);
-  ComPtr<IDataObject> files = FileListData({(FixtureDir() / "icons" / "names" / "ALPHA.ico").wstring()});
+  ComPtr<IDataObject> files =
+      FileListData({(FixtureDir() / "icons" / "names" / "ALPHA.ico").wstring()});
   DWORD effect = DROPEFFECT_COPY;
   target->DragEnter(files.Get(), MK_LBUTTON, {5, 5}, &effect);
   target->Drop(files.Get(), 0, {5, 5}, &effect);

@@ -15,7 +15,6 @@ namespace {
 using win32::FormWindow;
 using win32::WindowText;
 
-
 class ExtractButton : public ::testing::Test {
  protected:
   void SetUp() override {

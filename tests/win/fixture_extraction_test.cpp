@@ -12,7 +12,6 @@ namespace {
 const std::wstring kCannotExtract = L"アイコンが抽出できません。";
 const std::wstring kSorry = L"  ゴメン ？！・・・";
 
-
 class FixtureExtraction : public ::testing::Test {
  protected:
   void Extract(const std::string& module, std::int16_t first, std::int16_t last) {

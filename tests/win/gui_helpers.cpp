@@ -19,7 +19,8 @@ struct Canvas32 {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     dc = CreateCompatibleDC(nullptr);
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    bitmap =
+        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
     old = SelectObject(dc, bitmap);
     count = static_cast<std::size_t>(width) * height;
   }
@@ -69,7 +70,8 @@ void PumpMessages() {
 }
 
 bool SaveScreenshot(HWND window, const std::wstring& pngPath) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   RECT area;
   GetWindowRect(window, &area);
   const int width = area.right - area.left, height = area.bottom - area.top;

@@ -97,7 +97,8 @@ TEST(InteractiveProgram, LoadsAFileThroughItsOpenDialogAndEndsWhenClosed) {
   DWORD exitCode = 1;
   GetExitCodeProcess(process.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);
-  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+    TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 }

@@ -30,7 +30,6 @@ RECT ClientRectOf(HWND control) {
   return r;
 }
 
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -57,7 +56,8 @@ class MainWindowTest : public ::testing::Test {
   // What image `number` of the list's image list holds.
   Pixels ImagePixels(int number) const {
     HIMAGELIST images = ListView_GetImageList(List(), LVSIL_NORMAL);
-    return DrawnPixels(32, [&](HDC dc) { ImageList_Draw(images, number - 1, dc, 0, 0, ILD_NORMAL); });
+    return DrawnPixels(32,
+                       [&](HDC dc) { ImageList_Draw(images, number - 1, dc, 0, 0, ILD_NORMAL); });
   }
 
   // Icon `number` of a file as the shell draws it on the cleared canvas.
@@ -144,8 +144,8 @@ TEST_F(MainWindowTest, EveryControlHasItsKindCaptionPlaceAndSize) {
 
 TEST_F(MainWindowTest, FocusStartsInTheDestinationFieldAndTabsInOrder) {
   EXPECT_EQ(GetFocus(), Control(kText1Destination));
-  const ControlId order[] = {kText1Destination, kText1Source, kCommand1Destination,
-                             kCommand1Source,   kCmdMake,     kCheck1,
+  const ControlId order[] = {kText1Destination, kText1Source,     kCommand1Destination,
+                             kCommand1Source,   kCmdMake,         kCheck1,
                              kListView1,        kText1Destination};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     SCOPED_TRACE(i);

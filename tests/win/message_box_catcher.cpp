@@ -32,7 +32,8 @@ LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) noexcept {
       message.caption = WindowText(box);
       message.text = WindowText(GetDlgItem(box, 0xFFFF));
       message.questionIcon = ShowsIcon(box, LoadIconW(nullptr, IDI_QUESTION));
-      message.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDYES);
+      message.okOnly =
+          GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDYES);
       g_caught.push_back(message);
       if (g_look) g_look();
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

@@ -13,7 +13,6 @@ const std::wstring kNameAFile = L"ファイルを指定してください。";
 const std::wstring kNoIcons = L"アイコンがありません。";
 const std::wstring kFool = L"  バカ ？！・・・";
 
-
 std::vector<std::wstring> Texts(const ProgramRun& run) {
   std::vector<std::wstring> texts;
   for (const auto& message : run.messages) texts.push_back(message.text);

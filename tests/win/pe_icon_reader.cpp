@@ -133,7 +133,8 @@ FileBytes IcoFromGroup(const PeFile& pe, const FileBytes& group) {
 std::vector<FileBytes> IconFilesFromPe(const FileBytes& file) {
   const PeFile pe(file);
   std::vector<FileBytes> icons;
-  for (const FileBytes& group : pe.AllOfType(kRtGroupIcon)) icons.push_back(IcoFromGroup(pe, group));
+  for (const FileBytes& group : pe.AllOfType(kRtGroupIcon))
+    icons.push_back(IcoFromGroup(pe, group));
   return icons;
 }
 

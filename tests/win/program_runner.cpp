@@ -19,7 +19,8 @@ BOOL CALLBACK Collect(HWND window, LPARAM lParam) {
   if (owner != search.processId) return TRUE;
   wchar_t className[64]{};
   GetClassNameW(window, className, 64);
-  if (std::wstring(className) == L"#32770" && IsWindowVisible(window)) search.boxes.push_back(window);
+  if (std::wstring(className) == L"#32770" && IsWindowVisible(window))
+    search.boxes.push_back(window);
   if (std::wstring(className) == L"MainForm") search.mainWindow = window;
   return TRUE;
 }

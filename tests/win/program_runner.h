@@ -11,9 +11,9 @@
 namespace morvane::testing {
 
 struct ProgramRun {
-  bool ended = false;   // false: it was still running when the time ran out, and was killed
+  bool ended = false;  // false: it was still running when the time ran out, and was killed
   DWORD exitCode = 0;
-  bool windowShown = false;  // whether its main window ever became visible
+  bool windowShown = false;             // whether its main window ever became visible
   std::vector<CaughtMessage> messages;  // text and caption of each box, in order
 };
 

@@ -38,9 +38,8 @@ std::vector<unsigned char> ExpectedIcon(const std::string& name) {
 
 TempFolder::TempFolder() {
   static int counter = 0;
-  path_ = fs::temp_directory_path() /
-          (L"morvane-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(++counter));
+  path_ = fs::temp_directory_path() / (L"morvane-test-" + std::to_wstring(GetCurrentProcessId()) +
+                                       L"-" + std::to_wstring(++counter));
   fs::remove_all(path_);
   fs::create_directories(path_);
 }
