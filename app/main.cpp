@@ -25,11 +25,13 @@ class OleScope {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  const OleScope ole;
 
   auto window = morvane::win32::FormWindow::Create(instance);
   if (!window) return 1;
   window->logic().Form_Load();  // with a file on the command line, this ends the program
+
+  // Only the shown window needs OLE, for drops and the shell's folder browser.
+  const OleScope ole;
   window->Show(showCommand);
 
   MSG message;

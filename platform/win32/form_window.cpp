@@ -110,6 +110,7 @@ std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
 }
 
 void FormWindow::Show(int showCommand) {
+  RegisterDropTargets();
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   SetFocus(Control(kText1Destination));
@@ -197,7 +198,6 @@ void FormWindow::OnCreate() {
   controls.ImageList1 = &*preview_;
   controls.Picture1 = &*preview_;
   logic_.emplace(controls, platform_);
-  RegisterDropTargets();
 }
 
 void FormWindow::RegisterDropTargets() {

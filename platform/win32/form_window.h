@@ -34,7 +34,8 @@ class FormWindow {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  // Shows the window and puts the focus into the destination field.
+  // Shows the window, ready for drops when OLE is initialised on this thread, and puts the
+  // focus into the destination field.
   void Show(int showCommand);
   // Keyboard navigation between the controls; true when the message was handled.
   bool TranslateDialogKeys(MSG& message);
