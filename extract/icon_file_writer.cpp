@@ -20,12 +20,13 @@ void PutU32(Bytes& bytes, std::size_t at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-// Reads one group's directory and all its member images; fails without touching any file.
 struct GroupContents {
   Bytes directory;
   std::vector<Bytes> images;
 };
 
+// Reads one group's directory and all its member images, so that a broken group fails
+// before its file is touched.
 Outcome<GroupContents> ReadGroup(ResourceModule& module, const IconGroups& groups, int number) {
   auto name = GroupHandle(groups, number);
   if (!name) return name.failure();
