@@ -19,6 +19,12 @@ class FixtureExtraction : public ::testing::Test {
     form.destinationField.text = out.WithBackslash();
     form.Run(first, last);
   }
+  // Runs the extraction and gives the one message box it showed; null unless exactly one.
+  const CaughtMessage* RunShowingOneMessage(std::int16_t first, std::int16_t last) {
+    const std::size_t before = boxes.caught().size();
+    form.Run(first, last);
+    return boxes.caught().size() == before + 1 ? &boxes.caught().back() : nullptr;
+  }
   std::vector<unsigned char> Written(const std::string& name) {
     return ReadAll(out.path() / (name + ".ico"));
   }
@@ -90,10 +96,9 @@ TEST_F(FixtureExtraction, EachBrokenCaseAloneWritesNothing) {
     TempFolder single;
     form.SetSource(FixtureModule("broken"));
     form.destinationField.text = single.WithBackslash();
-    const std::size_t before = boxes.caught().size();
-    form.Run(group, group);
-    ASSERT_EQ(boxes.caught().size(), before + 1);
-    EXPECT_EQ(boxes.caught().back().text, kCannotExtract);
+    const CaughtMessage* shown = RunShowingOneMessage(group, group);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->text, kCannotExtract);
     EXPECT_TRUE(FilesIn(single.path()).empty());
   }
 }
@@ -129,11 +134,10 @@ TEST_F(FixtureExtraction, FilesThatAreNoModule) {
     TempFolder dest;
     form.SetSource(source);
     form.destinationField.text = dest.WithBackslash();
-    const std::size_t before = boxes.caught().size();
-    form.Run(1, 3);
-    ASSERT_EQ(boxes.caught().size(), before + 1);
-    EXPECT_EQ(boxes.caught().back().text, L"LoadLibraryEx Error !!");
-    EXPECT_EQ(boxes.caught().back().caption, L"Morvane");
+    const CaughtMessage* shown = RunShowingOneMessage(1, 3);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->text, L"LoadLibraryEx Error !!");
+    EXPECT_EQ(shown->caption, L"Morvane");
     EXPECT_TRUE(FilesIn(dest.path()).empty());
   }
 }
@@ -165,11 +169,10 @@ TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
     SCOPED_TRACE(std::string(destination.begin(), destination.end()));
     form.SetSource(FixtureModule("names"));
     form.destinationField.text = destination;
-    const std::size_t before = boxes.caught().size();
-    form.Run(1, 5);
-    ASSERT_EQ(boxes.caught().size(), before + 1);
-    EXPECT_EQ(boxes.caught().back().text, L"ファイルを書き込めません。");
-    EXPECT_EQ(boxes.caught().back().caption, L"  バカ ？！・・・");
+    const CaughtMessage* shown = RunShowingOneMessage(1, 5);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
+    EXPECT_EQ(shown->caption, L"  バカ ？！・・・");
   }
   EXPECT_TRUE(FilesIn(out.path()).empty());
 }
