@@ -5,14 +5,14 @@
 #include "browse/destination_folder_dialog.h"
 #include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
-#include "preview/icon_list.h"
 
 namespace morvane {
 
 void MainWindow::Form_Load() {
   const auto source = SourcePathFromArguments(platform_.process.Arguments());
   if (!source) return;
-  LoadIconList(*source);
+  // The window is never shown in this run, so its preview would never be seen.
+  LoadIconList(*source, PreviewPictures::Skipped);
   controls_.Check1->SetChecked(true);
   cmdMake_Click();
   platform_.process.EndProgram();
@@ -53,9 +53,9 @@ void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& f
   if (index != 0) ListView1_OLEDragDrop(files);
 }
 
-void MainWindow::LoadIconList(const std::wstring& path) {
+void MainWindow::LoadIconList(const std::wstring& path, PreviewPictures pictures) {
   loading_ = true;
-  morvane::LoadIconList(controls_, platform_, iconCount_, path);
+  morvane::LoadIconList(controls_, platform_, iconCount_, path, pictures);
   loading_ = false;
 }
 

@@ -87,7 +87,8 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
 void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t first,
                     std::int16_t last) {
   const std::wstring sourceName = form.Text1[1]->Text();
-  auto module = OpenSourceModule(platform.resources, form.Label2->Caption() + sourceName);
+  auto module =
+      OpenSourceModule(platform.resources, platform.paths, form.Label2->Caption() + sourceName);
   if (!module) return platform.messages.Show(module.failure());
   auto groups = FindFirstGroup(**module);
   if (!groups) return platform.messages.Show(groups.failure());

@@ -1,16 +1,18 @@
 #include "extract/module_icon_groups.h"
 
 #include "app/messages.h"
+#include "extract/icon_source.h"
 
 namespace morvane {
 
 namespace msg = messages;
 
 Outcome<std::unique_ptr<ResourceModule>> OpenSourceModule(ResourceModules& modules,
+                                                          PathNames& paths,
                                                           const std::wstring& path) {
-  auto module = modules.Open(path);
-  if (!module) return msg::kLoadLibraryExError;
-  return module;
+  IconSource source = OpenIconSource(modules, paths, path);
+  if (!source.module) return msg::kLoadLibraryExError;
+  return std::move(source.module);
 }
 
 Outcome<IconGroups> FindFirstGroup(ResourceModule& module) {

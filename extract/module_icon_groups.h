@@ -7,14 +7,17 @@
 #include <vector>
 
 #include "extract/outcome.h"
+#include "platform/path_names.h"
 #include "platform/resource_modules.h"
 
 namespace morvane {
 
 using IconGroups = std::vector<ResourceName>;
 
-// Maps the file as data. The module is released when the pointer goes.
+// Maps the file that holds the source file's icons as data: the file itself, or the .mun
+// module that holds them instead. The module is released when the pointer goes.
 Outcome<std::unique_ptr<ResourceModule>> OpenSourceModule(ResourceModules& modules,
+                                                          PathNames& paths,
                                                           const std::wstring& path);
 
 // The module's icon groups in enumeration order; fails when there is not even a first one.

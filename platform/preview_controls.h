@@ -1,6 +1,7 @@
 #pragma once
 // The three controls of the icon preview: the list, its image list and the drawing canvas.
 // Pictures and items are numbered from 1.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,9 +34,12 @@ class PreviewCanvas {  // Picture1
   virtual void SetAutoRedraw(bool on) = 0;
   // Clears the canvas and its kept bitmap to the background colour.
   virtual void Clear() = 0;
-  // Draws the file's icon `index` (0-based) with its top left corner at the origin;
-  // an icon the shell cannot extract draws nothing.
-  virtual void DrawFileIcon(const std::wstring& path, int index) = 0;
+  // Draws the file's icons 1 to `count` in turn, each with its top left corner at the origin
+  // of the cleared canvas, and hands each number to `drawn` as soon as that icon is drawn.
+  // An icon the shell cannot extract draws nothing. The icons are read from the file a few
+  // dozen at a time; each is freed once drawn.
+  virtual void DrawFileIcons(const std::wstring& path, int count,
+                             const std::function<void(int number)>& drawn) = 0;
   // Shows picture `number` of the image list.
   virtual void ShowImage(int number) = 0;
 };

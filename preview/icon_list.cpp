@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/messages.h"
+#include "extract/icon_source.h"
 
 namespace morvane {
 
@@ -25,13 +26,12 @@ void ResetPreview(const FormControls& form) {
 }
 
 void FillPreview(const FormControls& form, const std::wstring& path, int count) {
-  for (int i = 1; i <= count; ++i) {
-    form.Picture1->DrawFileIcon(path, i - 1);
+  form.Picture1->DrawFileIcons(path, count, [&form](int i) {
     form.ImageList1->AddCanvasImage(i);
     form.ListView1->SetImagesAttached(true);
     form.ListView1->AddItem(i, std::to_wstring(i), i);
     form.Picture1->Clear();
-  }
+  });
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ std::wstring CounterText(int number, int total) {
 }
 
 void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
-                  const std::wstring& givenPath) {
+                  const std::wstring& givenPath, PreviewPictures pictures) {
   if (IsIconFileName(givenPath)) return platform.messages.Show(messages::kIconFileRefused);
 
   // A short (8.3) path becomes its long form, or empty when it has none.
@@ -58,8 +58,10 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
   const std::wstring name = cut == std::wstring::npos ? path : path.substr(cut + 1);
 
   ResetPreview(form);
+  // The icons may live in another file than the one named; the fields keep the named one.
+  const std::wstring source = OpenIconSource(platform.resources, platform.paths, path).path;
   // The count is kept in 16 bits: a larger one is held at the top rather than wrapped.
-  const unsigned count = platform.shellIcons.CountIcons(path);
+  const unsigned count = platform.shellIcons.CountIcons(source);
   iconCount = static_cast<std::int16_t>(std::min<unsigned>(count, INT16_MAX));
 
   if (iconCount < 1) {
@@ -67,7 +69,11 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
   } else {
     form.Text1[1]->SetText(name);
     form.Label2->SetCaption(folder);
-    FillPreview(form, path, iconCount);
+    if (pictures == PreviewPictures::Skipped) {
+      form.Label3->SetCaption(CounterText(1, iconCount));  // as if item 1 were selected
+    } else {
+      FillPreview(form, source, iconCount);
+    }
     if (const auto selected = form.ListView1->SelectedIndex()) {
       form.Picture1->ShowImage(*selected);
       form.Label3->SetCaption(CounterText(*selected, iconCount));

@@ -8,10 +8,14 @@
 
 namespace morvane {
 
+// Whether a load draws the preview. A window that is never shown skips the pictures and the
+// list: every field, the counter, `iconCount` and every message stay as they would be.
+enum class PreviewPictures { Drawn, Skipped };
+
 // Refuses icon files; otherwise splits the path into the folder label and the source
 // field, sets `iconCount` and fills the list with one numbered item per icon.
 void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
-                  const std::wstring& path);
+                  const std::wstring& path, PreviewPictures pictures = PreviewPictures::Drawn);
 
 // Shows the selected item's icon on the canvas and its number in the counter;
 // does nothing when no item is selected.

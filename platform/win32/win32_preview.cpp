@@ -1,7 +1,9 @@
 #include "platform/win32/win32_preview.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
+
+#include <algorithm>
+#include <array>
 
 namespace morvane::win32 {
 
@@ -87,16 +89,32 @@ void Win32Preview::Clear() {
   InvalidateRect(canvas_, nullptr, FALSE);
 }
 
-void Win32Preview::DrawFileIcon(const std::wstring& path, int index) {
-  unique_hicon icon{
-      ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), static_cast<UINT>(index))};
-  // 1 is no icon but a file that is not a module of icons.
-  if (reinterpret_cast<UINT_PTR>(icon.get()) <= 1) {
-    icon.release();
-    return;
+void Win32Preview::DrawFileIcons(const std::wstring& path, int count,
+                                 const std::function<void(int)>& drawn) {
+  // One call per batch reads the file once for all its icons, where a call per icon would
+  // open and parse it again every time. This is what ExtractIconW and ExtractIconExW do
+  // underneath, at the system's large icon size; with ids asked for, it also fills every
+  // handle under Wine's x86_64 build, where ExtractIconExW fills only the first.
+  constexpr int kBatch = 64;
+  const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
+  for (int first = 0; first < count; first += kBatch) {
+    const int size = std::min(kBatch, count - first);
+    std::array<HICON, kBatch> extracted{};
+    std::array<UINT, kBatch> ids{};
+    PrivateExtractIconsW(path.c_str(), first, width, height, extracted.data(), ids.data(),
+                         static_cast<UINT>(size), LR_DEFAULTCOLOR);
+    std::array<unique_hicon, kBatch> icons;
+    for (int i = 0; i < size; ++i) icons[i].reset(extracted[i]);
+
+    for (int i = 0; i < size; ++i) {
+      if (icons[i]) {
+        BitmapDC dc(kept_.get());
+        DrawIcon(dc.get(), 0, 0, icons[i].get());
+      }
+      icons[i].reset();
+      drawn(first + i + 1);
+    }
   }
-  BitmapDC dc(kept_.get());
-  DrawIcon(dc.get(), 0, 0, icon.get());
 }
 
 void Win32Preview::ShowImage(int number) {

@@ -22,7 +22,8 @@ class Win32Preview final : public IconListView, public PreviewImageList, public 
 
   void SetAutoRedraw(bool on) override;
   void Clear() override;
-  void DrawFileIcon(const std::wstring& path, int index) override;
+  void DrawFileIcons(const std::wstring& path, int count,
+                     const std::function<void(int)>& drawn) override;
   void ShowImage(int number) override;
 
   // Paints the canvas window from its kept bitmap.

@@ -21,4 +21,16 @@ std::optional<std::wstring> Win32PathNames::LongPathName(const std::wstring& pat
   return longPath;
 }
 
+std::wstring Win32PathNames::WindowsFolder() {
+  std::wstring folder(GetWindowsDirectoryW(nullptr, 0), L'\0');
+  folder.resize(GetWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
+  if (folder.empty() || folder.back() != L'\\') folder += L'\\';
+  return folder;
+}
+
+bool Win32PathNames::FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 }  // namespace morvane::win32

@@ -1,5 +1,5 @@
 #pragma once
-// The shell's icon count and the long form of paths.
+// The shell's icon count, and the long form and whereabouts of paths.
 #include <windows.h>
 
 #include "platform/path_names.h"
@@ -15,6 +15,8 @@ class Win32ShellIcons final : public ShellIcons {
 class Win32PathNames final : public PathNames {
  public:
   std::optional<std::wstring> LongPathName(const std::wstring& path) override;
+  std::wstring WindowsFolder() override;
+  bool FileExists(const std::wstring& path) override;
 };
 
 }  // namespace morvane::win32

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/busy_state.h"
 #include "app/main_window.h"
 #include "extract/extract_command.h"
@@ -166,6 +168,20 @@ TEST_F(StartUpTest, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
             (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico", L"C:\\Tools\\tool002.ico"}));
   EXPECT_EQ(form.journal.back(), L"EndProgram");
   EXPECT_TRUE(form.messages.shown.empty());
+
+  // The hidden window draws no preview, and its fields end as a shown window's would.
+  EXPECT_EQ(std::count_if(form.journal.begin(), form.journal.end(),
+                          [](const std::wstring& step) { return step.find(L"Draw") == 0; }),
+            0);
+  FakeForm shown;
+  shown.resources.modules = form.resources.modules;
+  shown.shellIcons.counts = form.shellIcons.counts;
+  MainWindow visible{shown.controls, shown.platform};
+  visible.LoadIconList(L"D:\\my apps\\tool.exe");
+  EXPECT_EQ(window.iconCount(), visible.iconCount());
+  EXPECT_EQ(form.sourceField.text, shown.sourceField.text);
+  EXPECT_EQ(form.folderLabel.caption, shown.folderLabel.caption);
+  EXPECT_EQ(form.counterLabel.caption, shown.counterLabel.caption);
 }
 
 TEST_F(StartUpTest, UnusableFilesShowBothMessagesInOrderThenEnd) {

@@ -92,9 +92,13 @@ void FakePreview::Clear() {
   journal_.push_back(L"Picture=empty");
 }
 
-void FakePreview::DrawFileIcon(const std::wstring& path, int index) {
-  canvas = path + L"#" + std::to_wstring(index);
-  journal_.push_back(L"DrawIcon " + std::to_wstring(index));
+void FakePreview::DrawFileIcons(const std::wstring& path, int count,
+                                const std::function<void(int)>& drawn) {
+  for (int number = 1; number <= count; ++number) {
+    canvas = path + L"#" + std::to_wstring(number - 1);
+    journal_.push_back(L"DrawIcon " + std::to_wstring(number - 1));
+    drawn(number);
+  }
 }
 
 void FakePreview::ShowImage(int number) {

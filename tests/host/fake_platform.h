@@ -2,6 +2,7 @@
 // A platform that records what it is asked and answers from a script.
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -69,7 +70,8 @@ class FakePreview final : public IconListView, public PreviewImageList, public P
   void AddCanvasImage(int position) override;
   void SetAutoRedraw(bool on) override;
   void Clear() override;
-  void DrawFileIcon(const std::wstring& path, int index) override;
+  void DrawFileIcons(const std::wstring& path, int count,
+                     const std::function<void(int)>& drawn) override;
   void ShowImage(int number) override;
 
   struct Item {
@@ -107,8 +109,12 @@ class FakePathNames final : public PathNames {
     if (found == longNames.end()) return std::nullopt;
     return found->second;
   }
+  std::wstring WindowsFolder() override { return L"C:\\Windows\\"; }
+  bool FileExists(const std::wstring& path) override { return existing.count(path) > 0; }
+
   std::map<std::wstring, std::wstring> longNames;
   std::vector<std::wstring> asked;
+  std::set<std::wstring> existing;  // the files FileExists finds
 };
 
 class FakeProcess final : public Process {

@@ -156,6 +156,21 @@ TEST_F(LoadIconListTest, ASecondFileReplacesTheFirst) {
   EXPECT_EQ(form.sourceField.text, L"b.dll");
 }
 
+TEST_F(LoadIconListTest, IconsOfAModuleWithoutGroupsAreShownFromItsMunFile) {
+  const std::wstring mun = L"C:\\Windows\\SystemResources\\shell32.dll.mun";
+  form.resources.modules[L"C:\\Windows\\System32\\shell32.dll"];  // a module, no groups
+  form.paths.existing.insert(mun);
+  form.shellIcons.counts[mun] = 2;
+  Load(L"C:\\Windows\\System32\\shell32.dll");
+
+  EXPECT_EQ(form.shellIcons.counted, std::vector<std::wstring>{mun});
+  EXPECT_EQ(iconCount, 2);
+  EXPECT_EQ(form.preview.images, (std::vector<std::wstring>{mun + L"#0", mun + L"#1"}));
+  EXPECT_EQ(form.sourceField.text, L"shell32.dll");  // the fields keep the file named
+  EXPECT_EQ(form.folderLabel.caption, L"C:\\Windows\\System32\\");
+  EXPECT_EQ(form.resources.live, 0);
+}
+
 TEST_F(LoadIconListTest, CountsBeyondSixteenBitsStayPositive) {
   form.shellIcons.counts[L"C:\\huge.dll"] = 40000;
   Load(L"C:\\huge.dll");

@@ -189,5 +189,48 @@ TEST_F(WriteIconFilesTest, EmptyFolderLabelOpensTheBareName) {
   EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
 }
 
+// System files of recent Windows keep their icons in <Windows>\SystemResources\<name>.mun.
+TEST_F(WriteIconFilesTest, IconsOfAModuleWithoutGroupsComeFromItsMunFile) {
+  const std::wstring mun = L"C:\\Windows\\SystemResources\\tool.exe.mun";
+  struct Case {
+    const char* what;
+    bool namedHasGroups, munExists;
+    std::vector<std::wstring> opened;
+    std::vector<Message> shown;
+  };
+  const Case cases[] = {
+      {"redirected", false, true, {kModulePath, mun}, {}},
+      {"groups of its own win", true, true, {kModulePath}, {}},
+      {"no .mun", false, false, {kModulePath}, {kCannotExtract}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeForm fresh;
+    CopyInputs(fresh);
+    fresh.resources.modules[mun] = fresh.resources.modules[kModulePath];
+    if (!c.namedHasGroups) fresh.resources.modules[kModulePath].groups.clear();
+    if (c.munExists) fresh.paths.existing.insert(mun);
+
+    WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
+
+    EXPECT_EQ(fresh.resources.opened, c.opened);
+    EXPECT_EQ(fresh.messages.shown, c.shown);
+    EXPECT_EQ(fresh.files.written.size(), c.shown.empty() ? 3u : 0u);
+    if (c.shown.empty()) {
+      EXPECT_EQ(fresh.files.files[L"E:\\out\\tool003.ico"], expected[2]);
+    }
+    EXPECT_EQ(fresh.resources.live, 0);
+  }
+}
+
+TEST_F(WriteIconFilesTest, AFileThatIsNoModuleIsNeverRedirected) {
+  form.sourceField.text = L"gone.exe";
+  form.paths.existing.insert(L"C:\\Windows\\SystemResources\\gone.exe.mun");
+  form.resources.modules[L"C:\\Windows\\SystemResources\\gone.exe.mun"] = Module();
+  Run(1, 3);
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kLoadLibraryError});
+  EXPECT_TRUE(form.files.written.empty());
+}
+
 }  // namespace
 }  // namespace morvane

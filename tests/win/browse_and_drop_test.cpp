@@ -183,8 +183,7 @@ TEST_F(BrowseAndDrop, CancellingTheFolderBrowserEmptiesTheDestination) {
 }
 
 TEST_F(BrowseAndDrop, DropsOnTheListAndTheSourceFieldLoadTheFirstFile) {
-  const std::wstring shell32 =
-      WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  const std::wstring shell32 = WineModule("shell32.dll");
   struct Case {
     ControlId target;
     std::string first;

@@ -207,8 +207,22 @@ TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
   EXPECT_TRUE(SaveScreenshot(window->hwnd(), (shots / L"main_window_loaded.png").wstring()));
 }
 
+TEST_F(MainWindowTest, ASystemFileShowsTheIconsOfItsMunFile) {
+  const SystemFileWithMun system("morvane_preview");
+  window->logic().LoadIconList(system.path().wstring());
+  PumpMessages();
+
+  EXPECT_EQ(window->logic().iconCount(), 5);
+  EXPECT_EQ(WindowText(Control(kText1Source)), L"morvane_preview.dll");
+  EXPECT_EQ(WindowText(Control(kLabel2Folder)), system.path().parent_path().wstring() + L"\\");
+  for (int number = 1; number <= 5; ++number) {
+    SCOPED_TRACE(number);
+    EXPECT_EQ(ImagePixels(number), IconPixels(FixtureModule("names"), number));
+  }
+}
+
 TEST_F(MainWindowTest, ARealModuleLoadsEveryIcon) {
-  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  const fs::path shell32 = WineModule("shell32.dll");
   window->logic().LoadIconList(shell32.wstring());
   PumpMessages();
 
@@ -225,7 +239,7 @@ TEST_F(MainWindowTest, ARealModuleLoadsEveryIcon) {
 }
 
 TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
-  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  const fs::path shell32 = WineModule("shell32.dll");
   window->logic().LoadIconList(shell32.wstring());
   PumpMessages();
   const std::wstring total = std::to_wstring(window->logic().iconCount());
@@ -245,7 +259,7 @@ TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
 }
 
 TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
-  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
+  const fs::path shell32 = WineModule("shell32.dll");
   window->logic().LoadIconList(shell32.wstring());
   ClickItem(9);
   const fs::path module = FixtureModule("names");

@@ -71,21 +71,40 @@ TEST_F(OneShot, AnUnquotedPathWorksToo) {
   EXPECT_EQ(files[L"broken001.ico"], ExpectedIcon("broken001"));
 }
 
-TEST_F(OneShot, Shell32GivesEveryOneOfItsGroups) {
-  const fs::path shell32 = WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll");
-  const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(shell32));
-  const ProgramRun run = RunProgram(exe(), shell32.wstring());
+TEST_F(OneShot, WineModulesGiveEveryOneOfTheirGroups) {
+  for (const char* module : {"notepad.exe", "shell32.dll"}) {
+    SCOPED_TRACE(module);
+    const fs::path source = WineModule(module);
+    const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(source));
+    const ProgramRun run = RunProgram(exe(), source.wstring());
 
+    ASSERT_TRUE(run.ended);
+    EXPECT_TRUE(run.messages.empty());
+    auto files = Written();
+    ASSERT_EQ(files.size(), expected.size());
+    const std::wstring base = source.stem().wstring();
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      wchar_t number[8];
+      swprintf(number, 8, L"%03u", static_cast<unsigned>(i + 1));
+      EXPECT_EQ(files[base + number + L".ico"], expected[i]) << i + 1;
+    }
+    std::printf("%s: %zu files\n", module, files.size());
+    for (const auto& file : files) fs::remove(folder.path() / file.first);
+  }
+}
+
+TEST_F(OneShot, ASystemFileWritesTheIconsOfItsMunFile) {
+  const SystemFileWithMun system("morvane_one_shot");
+  const ProgramRun run = RunProgram(exe(), system.path().wstring());
   ASSERT_TRUE(run.ended);
   EXPECT_TRUE(run.messages.empty());
   auto files = Written();
-  ASSERT_EQ(files.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    wchar_t name[32];
-    swprintf(name, 32, L"shell32%03u.ico", static_cast<unsigned>(i + 1));
-    EXPECT_EQ(files[name], expected[i]) << i + 1;
+  ASSERT_EQ(files.size(), 5u);
+  for (const char* number : {"001", "002", "003", "005"}) {
+    EXPECT_EQ(files[L"morvane_one_shot" + fs::path(number).wstring() + L".ico"],
+              ExpectedIcon(std::string("names") + number))
+        << number;
   }
-  std::printf("shell32.dll: %zu files\n", files.size());
 }
 
 TEST_F(OneShot, UnusableFilesShowTheirMessagesInOrderAndWriteNothing) {

@@ -26,6 +26,14 @@ std::map<std::wstring, std::vector<unsigned char>> FilesIn(const fs::path& folde
   return files;
 }
 
+fs::path WineModule(const std::string& name) {
+#ifdef _WIN64
+  return WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/" + name);
+#else
+  return WinePath("/usr/lib/i386-linux-gnu/wine/i386-windows/" + name);
+#endif
+}
+
 fs::path FixtureDir() { return WinePath(MORVANE_FIXTURE_DIR); }
 
 fs::path FixtureModule(const std::string& name) {
@@ -34,6 +42,22 @@ fs::path FixtureModule(const std::string& name) {
 
 std::vector<unsigned char> ExpectedIcon(const std::string& name) {
   return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
+}
+
+SystemFileWithMun::SystemFileWithMun(const std::string& name) {
+  wchar_t windows[MAX_PATH]{};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  system_ = fs::path(windows) / "system32" / (name + ".dll");
+  mun_ = fs::path(windows) / "SystemResources" / (name + ".dll.mun");
+  fs::create_directories(mun_.parent_path());
+  fs::copy_file(FixtureModule("noicons"), system_, fs::copy_options::overwrite_existing);
+  fs::copy_file(FixtureModule("names"), mun_, fs::copy_options::overwrite_existing);
+}
+
+SystemFileWithMun::~SystemFileWithMun() {
+  std::error_code ignored;
+  fs::remove(system_, ignored);
+  fs::remove(mun_, ignored);
 }
 
 TempFolder::TempFolder() {

@@ -9,16 +9,10 @@
 namespace morvane::testing {
 namespace {
 
-#ifdef _WIN64
-const char kWineModules[] = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/";
-#else
-const char kWineModules[] = "/usr/lib/i386-linux-gnu/wine/i386-windows/";
-#endif
-
 class WineModuleExtraction : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(WineModuleExtraction, EveryGroupMatchesTheIndependentReading) {
-  const fs::path source = WinePath(std::string(kWineModules) + GetParam());
+  const fs::path source = WineModule(GetParam());
   const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(source));
   ASSERT_FALSE(expected.empty());
   ASSERT_LT(expected.size(), 1000u);
@@ -51,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Wine, WineModuleExtraction,
                                            "taskmgr.exe", "winefile.exe"));
 
 TEST(WineModuleExtractionCount, Shell32HasItsGroups) {
-  const fs::path source = WinePath(std::string(kWineModules) + "shell32.dll");
+  const fs::path source = WineModule("shell32.dll");
   EXPECT_GE(IconFilesFromPe(ReadAll(source)).size(), 150u);
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+// Where the icons of a source file are read from, for the preview and the extraction alike.
+#include <memory>
+#include <string>
+
+#include "platform/path_names.h"
+#include "platform/resource_modules.h"
+
+namespace morvane {
+
+struct IconSource {
+  std::wstring path;                       // the file that holds the icons
+  std::unique_ptr<ResourceModule> module;  // that file mapped as data; null if it is no module
+};
+
+// Since Windows 10 1903, system files such as shell32.dll keep their icons in a resource-only
+// module <Windows folder>\SystemResources\<file name>.mun, which the shell follows. A module
+// without icon groups whose .mun exists is read from the .mun; any other file from itself.
+IconSource OpenIconSource(ResourceModules& modules, PathNames& paths, const std::wstring& path);
+
+}  // namespace morvane
