@@ -55,4 +55,12 @@ inline constexpr std::array<ControlLayout, 13> kFormLayout{{
     {kListView1, L"ListView1", ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
 }};
 
+// A control's initial caption or content.
+inline const wchar_t* CaptionOf(ControlId id) {
+  for (const ControlLayout& control : kFormLayout) {
+    if (control.id == id) return control.caption;
+  }
+  return L"";
+}
+
 }  // namespace morvane

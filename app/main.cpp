@@ -3,15 +3,19 @@
 #include <commctrl.h>
 
 #include "platform/win32/form_window.h"
+#include "platform/win32/hidden_form.h"
+#include "platform/win32/late_bound.h"
 
 namespace {
+
+namespace late = morvane::win32::late;
 
 // OLE for drag and drop and the shell's dialogs, undone only if it was done.
 class OleScope {
  public:
-  OleScope() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
+  OleScope() : initialized_(SUCCEEDED(late::OleInitialize(nullptr))) {}
   ~OleScope() {
-    if (initialized_) OleUninitialize();
+    if (initialized_) late::OleUninitialize();
   }
   OleScope(const OleScope&) = delete;
   OleScope& operator=(const OleScope&) = delete;
@@ -23,14 +27,20 @@ class OleScope {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  if (morvane::win32::HiddenForm::Wanted()) {
+    morvane::win32::HiddenForm form;
+    form.logic().Form_Load();  // writes the file's icons and ends the program
+    return 0;
+  }
+
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
+  late::InitCommonControlsEx(&controls);
 
   auto window = morvane::win32::FormWindow::Create(instance);
   if (!window) return 1;
-  window->logic().Form_Load();  // with a file on the command line, this ends the program
+  window->logic().Form_Load();
 
-  // Only the shown window needs OLE, for drops and the shell's folder browser.
+  // OLE for drops onto the window and the shell's folder browser.
   const OleScope ole;
   window->Show(showCommand);
 

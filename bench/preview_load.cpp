@@ -11,13 +11,14 @@
 
 #include "bench/timing.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/late_bound.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring module = argv[1];
   const int runs = argc > 2 ? _wtoi(argv[2]) : 15;
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
+  morvane::win32::late::InitCommonControlsEx(&controls);
   auto window = morvane::win32::FormWindow::Create(GetModuleHandleW(nullptr));
   if (!window) return 1;
 

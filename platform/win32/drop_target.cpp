@@ -1,6 +1,7 @@
 #include "platform/win32/drop_target.h"
 
 #include <shellapi.h>
+#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
@@ -38,7 +39,7 @@ std::vector<std::wstring> FileList(IDataObject* data) {
     path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
     files.push_back(std::move(path));
   }
-  ReleaseStgMedium(&medium);
+  late::ReleaseStgMedium(&medium);
   return files;
 }
 

@@ -7,6 +7,7 @@
 
 #include "res/resource_ids.h"
 #include "res/version_info.h"
+#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
@@ -171,9 +172,7 @@ void FormWindow::OnCreate() {
   counterFont_.reset(CounterFont(dpi_));
   CreateControls();
   ArrangeStacking();
-  messages_.SetOwner(hwnd_);
-  fileDialog_.SetOwner(hwnd_);
-  folderBrowser_.SetOwner(hwnd_);
+  services_.SetOwner(hwnd_);
 
   destinationField_.emplace(Control(kText1Destination));
   sourceField_.emplace(Control(kText1Source));
@@ -197,7 +196,7 @@ void FormWindow::OnCreate() {
   controls.ListView1 = &*preview_;
   controls.ImageList1 = &*preview_;
   controls.Picture1 = &*preview_;
-  logic_.emplace(controls, platform_);
+  logic_.emplace(controls, services_.platform);
 }
 
 void FormWindow::RegisterDropTargets() {
@@ -210,13 +209,13 @@ void FormWindow::RegisterDropTargets() {
        },
        [this](const std::vector<std::wstring>& files) { logic_->Text1_OLEDragDrop(1, files); }}));
   // Without OLE on this thread there is no dragging; the window works all the same.
-  RegisterDragDrop(Control(kListView1), listDropTarget_.Get());
-  RegisterDragDrop(Control(kText1Source), sourceDropTarget_.Get());
+  late::RegisterDragDrop(Control(kListView1), listDropTarget_.Get());
+  late::RegisterDragDrop(Control(kText1Source), sourceDropTarget_.Get());
 }
 
 void FormWindow::RevokeDropTargets() {
-  RevokeDragDrop(Control(kListView1));
-  RevokeDragDrop(Control(kText1Source));
+  late::RevokeDragDrop(Control(kListView1));
+  late::RevokeDragDrop(Control(kText1Source));
 }
 
 void FormWindow::CreateControls() {

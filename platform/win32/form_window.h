@@ -13,13 +13,8 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/drop_target.h"
 #include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_message_boxes.h"
-#include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_preview.h"
-#include "platform/win32/win32_process.h"
-#include "platform/win32/win32_resource_modules.h"
-#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_services.h"
 
 namespace morvane::win32 {
 
@@ -64,16 +59,7 @@ class FormWindow {
   unique_hfont uiFont_;
   unique_hfont counterFont_;
 
-  Win32MessageBoxes messages_;
-  Win32ResourceModules resources_;
-  Win32OutputFiles files_;
-  Win32ShellIcons shellIcons_;
-  Win32PathNames paths_;
-  Win32Process process_;
-  Win32FileDialog fileDialog_;
-  Win32FolderBrowser folderBrowser_;
-  Platform platform_{messages_, resources_, files_,      shellIcons_,
-                     paths_,    process_,   fileDialog_, folderBrowser_};
+  Win32Services services_;
   // Drops onto the list and the source field; the destination field takes none.
   Microsoft::WRL::ComPtr<DropTarget> listDropTarget_, sourceDropTarget_;
 

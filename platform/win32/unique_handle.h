@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/win32/late_bound.h"
+
 namespace morvane::win32 {
 
 template <class Handle, auto Close, std::intptr_t InvalidValue = 0>
@@ -38,14 +40,14 @@ class UniqueHandle {
 };
 
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void FreeItemList(PIDLIST_ABSOLUTE list) { CoTaskMemFree(list); }
+inline void FreeItemList(PIDLIST_ABSOLUTE list) { late::CoTaskMemFree(list); }
 
 using unique_hmodule = UniqueHandle<HMODULE, FreeLibrary>;
 using unique_hbitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using unique_hfont = UniqueHandle<HFONT, DeleteGdiObject>;
 using unique_hdc = UniqueHandle<HDC, DeleteDC>;
 using unique_hicon = UniqueHandle<HICON, DestroyIcon>;
-using unique_himagelist = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
+using unique_himagelist = UniqueHandle<HIMAGELIST, late::ImageList_Destroy>;
 using unique_item_list = UniqueHandle<PIDLIST_ABSOLUTE, FreeItemList>;  // CoTaskMem
 using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;             // INVALID_HANDLE_VALUE
 

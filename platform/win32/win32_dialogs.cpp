@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
@@ -35,7 +36,7 @@ std::optional<std::wstring> Win32FileDialog::ShowOpen(const std::wstring& fileNa
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_LONGNAMES;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!late::GetOpenFileNameW(&dialog)) return std::nullopt;
   return std::wstring(name.data());
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
@@ -32,7 +33,7 @@ Win32Preview::Win32Preview(HWND list, HWND canvas, int canvasSize)
       keptDc_(CreateCompatibleDC(nullptr)),
       keptDcDefault_(SelectObject(keptDc_.get(), kept_.get())),
       // Colour without mask or alpha: each picture is the whole canvas, background included.
-      images_(ImageList_Create(canvasSize, canvasSize, ILC_COLOR24, 0, 64)) {
+      images_(late::ImageList_Create(canvasSize, canvasSize, ILC_COLOR24, 0, 64)) {
   ClearKeptBitmap();
 }
 
@@ -63,12 +64,12 @@ std::optional<int> Win32Preview::SelectedIndex() const {
   return selected + 1;
 }
 
-void Win32Preview::RemoveAll() { ImageList_RemoveAll(images_.get()); }
+void Win32Preview::RemoveAll() { late::ImageList_Remove(images_.get(), -1); }
 
 void Win32Preview::AddCanvasImage(int position) {
   // The image list copies the bitmap, which must not be selected into a DC meanwhile.
   SelectObject(keptDc_.get(), keptDcDefault_);
-  ImageList_Add(images_.get(), kept_.get(), nullptr);
+  late::ImageList_Add(images_.get(), kept_.get(), nullptr);
   SelectObject(keptDc_.get(), kept_.get());
   (void)position;  // images are only ever appended, in position order
 }
@@ -107,7 +108,7 @@ void Win32Preview::DrawFileIcons(const std::wstring& path, int count,
 
 void Win32Preview::ShowImage(int number) {
   ClearKeptBitmap();
-  ImageList_Draw(images_.get(), number - 1, keptDc_.get(), 0, 0, ILD_NORMAL);
+  late::ImageList_Draw(images_.get(), number - 1, keptDc_.get(), 0, 0, ILD_NORMAL);
 }
 
 void Win32Preview::Paint(HDC target) const {

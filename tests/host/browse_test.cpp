@@ -10,7 +10,6 @@ namespace {
 
 using testing::FakeForm;
 using testing::Join;
-using testing::Journal;
 const Journal& kDisable = testing::kDisableButtons;
 const Journal& kEnable = testing::kEnableButtons;
 

@@ -14,7 +14,6 @@ namespace {
 
 using testing::FakeForm;
 using testing::Join;
-using testing::Journal;
 const Journal& kDisable = testing::kDisableButtons;
 const Journal& kEnable = testing::kEnableButtons;
 

@@ -7,7 +7,6 @@ namespace morvane {
 namespace {
 
 using testing::FakeForm;
-using testing::Journal;
 
 const Message kRefused{L"アイコンファイルは指定できません。", L"  バカ ？！・・・"};
 const Message kNoIcons{L"アイコンがありません。", L"  バカ ？！・・・"};

@@ -2,7 +2,7 @@
 // Steps that several handlers write into the fake journal.
 #include <initializer_list>
 
-#include "tests/common/value_controls.h"
+#include "platform/value_controls.h"
 
 namespace morvane::testing {
 

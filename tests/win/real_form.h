@@ -3,13 +3,8 @@
 #include <cstdint>
 
 #include "extract/icon_file_writer.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_message_boxes.h"
-#include "platform/win32/win32_output_files.h"
-#include "platform/win32/win32_process.h"
-#include "platform/win32/win32_resource_modules.h"
-#include "platform/win32/win32_shell.h"
-#include "tests/common/value_controls.h"
+#include "platform/win32/win32_services.h"
+#include "platform/value_controls.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
@@ -36,16 +31,8 @@ struct RealForm {
   ValueLabel folderLabel;
   FormControls controls;
 
-  win32::Win32MessageBoxes messages;
-  win32::Win32ResourceModules resources;
-  win32::Win32OutputFiles files;
-  win32::Win32ShellIcons shellIcons;
-  win32::Win32PathNames paths;
-  win32::Win32Process process;
-  win32::Win32FileDialog fileDialog;
-  win32::Win32FolderBrowser folderBrowser;
-  Platform platform{messages, resources, files,      shellIcons,
-                    paths,    process,   fileDialog, folderBrowser};
+  win32::Win32Services services;
+  Platform& platform = services.platform;
 };
 
 }  // namespace morvane::testing

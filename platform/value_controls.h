@@ -1,12 +1,13 @@
 #pragma once
-// Controls that only hold their text: what stands for the window's fields in tests.
-// Given a journal, each change is also written down there, as "name=text".
+// Controls that only hold their values: they stand for the window's fields when the window
+// is never shown, and in tests. Given a journal, each change is also written down there, as
+// "name=text".
 #include <string>
 #include <vector>
 
 #include "platform/controls.h"
 
-namespace morvane::testing {
+namespace morvane {
 
 using Journal = std::vector<std::wstring>;
 
@@ -73,4 +74,4 @@ class ValueCheckBox final : public CheckBox {
   bool checked = false;
 };
 
-}  // namespace morvane::testing
+}  // namespace morvane

@@ -1,0 +1,81 @@
+#pragma once
+// The functions of the common controls, the common dialogs and OLE, which only the shown
+// window uses. Each is bound on its first call, so that a run that never shows the window
+// loads none of these DLLs: Wine takes about a tenth of a second to start them.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <ole2.h>
+
+namespace morvane::win32::late {
+
+// The address of a function of a system DLL, loaded on first use and kept to the end.
+void* SystemFunction(const wchar_t* dll, const char* name) noexcept;
+
+// Every one of them exists in the DLLs of every Windows the program runs on.
+template <class Function>
+Function* Bound(const wchar_t* dll, const char* name) noexcept {
+  return reinterpret_cast<Function*>(SystemFunction(dll, name));
+}
+
+#define MORVANE_LATE(dll, function) \
+  static const auto bound = Bound<decltype(::function)>(dll, #function)
+
+inline BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
+  MORVANE_LATE(L"comctl32.dll", InitCommonControlsEx);
+  return bound(controls);
+}
+inline HIMAGELIST ImageList_Create(int width, int height, UINT flags, int initial, int grow) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_Create);
+  return bound(width, height, flags, initial, grow);
+}
+inline BOOL ImageList_Destroy(HIMAGELIST images) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_Destroy);
+  return bound(images);
+}
+inline int ImageList_Add(HIMAGELIST images, HBITMAP image, HBITMAP mask) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_Add);
+  return bound(images, image, mask);
+}
+inline BOOL ImageList_Remove(HIMAGELIST images, int index) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_Remove);
+  return bound(images, index);
+}
+inline BOOL ImageList_Draw(HIMAGELIST images, int index, HDC dc, int x, int y, UINT style) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_Draw);
+  return bound(images, index, dc, x, y, style);
+}
+
+inline BOOL GetOpenFileNameW(OPENFILENAMEW* dialog) {
+  MORVANE_LATE(L"comdlg32.dll", GetOpenFileNameW);
+  return bound(dialog);
+}
+
+inline HRESULT OleInitialize(void* reserved) {
+  MORVANE_LATE(L"ole32.dll", OleInitialize);
+  return bound(reserved);
+}
+inline void OleUninitialize() {
+  MORVANE_LATE(L"ole32.dll", OleUninitialize);
+  bound();
+}
+inline HRESULT RegisterDragDrop(HWND window, IDropTarget* target) {
+  MORVANE_LATE(L"ole32.dll", RegisterDragDrop);
+  return bound(window, target);
+}
+inline HRESULT RevokeDragDrop(HWND window) {
+  MORVANE_LATE(L"ole32.dll", RevokeDragDrop);
+  return bound(window);
+}
+inline void ReleaseStgMedium(STGMEDIUM* medium) {
+  MORVANE_LATE(L"ole32.dll", ReleaseStgMedium);
+  bound(medium);
+}
+inline void CoTaskMemFree(void* memory) {
+  MORVANE_LATE(L"ole32.dll", CoTaskMemFree);
+  bound(memory);
+}
+
+#undef MORVANE_LATE
+
+}  // namespace morvane::win32::late

@@ -1,0 +1,39 @@
+#pragma once
+// The system's services over Win32, gathered as the Platform of the window logic.
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_output_files.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_resource_modules.h"
+#include "platform/win32/win32_shell.h"
+
+namespace morvane::win32 {
+
+struct Win32Services {
+  Win32Services() = default;
+  Win32Services(const Win32Services&) = delete;
+  Win32Services& operator=(const Win32Services&) = delete;
+
+  // Message boxes and dialogs belong to this window; without one they have no owner.
+  void SetOwner(HWND owner) {
+    messages.SetOwner(owner);
+    fileDialog.SetOwner(owner);
+    folderBrowser.SetOwner(owner);
+  }
+
+  Win32MessageBoxes messages;
+  Win32ResourceModules resources;
+  Win32OutputFiles files;
+  Win32ShellIcons shellIcons;
+  Win32PathNames paths;
+  Win32Process process;
+  Win32FileDialog fileDialog;
+  Win32FolderBrowser folderBrowser;
+  Platform platform{messages, resources, files,      shellIcons,
+                    paths,    process,   fileDialog, folderBrowser};
+};
+
+}  // namespace morvane::win32
