@@ -58,10 +58,12 @@ HFONT MessageFont() {
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-// The counter's own font: a Japanese proportional gothic at 9.75 points.
+// The counter's own font: a Japanese proportional gothic at 9.75 points, in whole pixels not
+// above that, so that its glyphs stay inside the label (rounded up, they reach one row below
+// it at 144 DPI).
 HFONT CounterFont(int dpi) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(975, dpi, 7200);
+  font.lfHeight = -(975 * dpi / 7200);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(font.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);

@@ -45,8 +45,12 @@ struct Canvas32 {
 }  // namespace
 
 Pixels DrawnPixels(int size, const std::function<void(HDC)>& draw) {
-  Canvas32 canvas(size, size);
-  const RECT all{0, 0, size, size};
+  return DrawnPixels(size, size, draw);
+}
+
+Pixels DrawnPixels(int width, int height, const std::function<void(HDC)>& draw) {
+  Canvas32 canvas(width, height);
+  const RECT all{0, 0, width, height};
   FillRect(canvas.dc, &all, GetSysColorBrush(COLOR_WINDOW));
   draw(canvas.dc);
   return canvas.Read();
@@ -72,6 +76,11 @@ void PumpMessages() {
 bool SaveScreenshot(HWND window, const std::wstring& pngPath) {
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  // Wine copies what was painted to the display as the thread waits for messages.
+  for (int i = 0; i < 4; ++i) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    PumpMessages();
+  }
   RECT area;
   GetWindowRect(window, &area);
   const int width = area.right - area.left, height = area.bottom - area.top;

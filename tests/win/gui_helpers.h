@@ -10,8 +10,10 @@ namespace morvane::testing {
 
 using Pixels = std::vector<DWORD>;  // 0x00RRGGBB, rows top-down
 
-// What `draw` paints onto a square of `size` pixels first filled with the window colour.
+// What `draw` paints onto a square of `size` pixels, or a rectangle, first filled with the
+// window colour.
 Pixels DrawnPixels(int size, const std::function<void(HDC)>& draw);
+Pixels DrawnPixels(int width, int height, const std::function<void(HDC)>& draw);
 
 // What a window shows on screen, `size` pixels square from its top left corner.
 Pixels ShownPixels(HWND window, int size);

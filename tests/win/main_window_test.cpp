@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
+
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_controls.h"
 #include "tests/win/gui_helpers.h"
@@ -22,6 +24,9 @@ std::wstring ClassOf(HWND window) {
   GetClassNameW(window, name, 64);
   return name;
 }
+
+// The system's large icon size, which the canvas and the list's pictures have.
+int LargeIcon() { return GetSystemMetrics(SM_CXICON); }
 
 RECT ClientRectOf(HWND control) {
   RECT r;
@@ -56,13 +61,13 @@ class MainWindowTest : public ::testing::Test {
   // What image `number` of the list's image list holds.
   Pixels ImagePixels(int number) const {
     HIMAGELIST images = ListView_GetImageList(List(), LVSIL_NORMAL);
-    return DrawnPixels(32,
+    return DrawnPixels(LargeIcon(),
                        [&](HDC dc) { ImageList_Draw(images, number - 1, dc, 0, 0, ILD_NORMAL); });
   }
 
   // Icon `number` of a file as the shell draws it on the cleared canvas.
   static Pixels IconPixels(const fs::path& file, int number) {
-    return DrawnPixels(32, [&](HDC dc) {
+    return DrawnPixels(LargeIcon(), [&](HDC dc) {
       HICON icon = ExtractIconW(GetModuleHandleW(nullptr), file.c_str(), number - 1);
       DrawIcon(dc, 0, 0, icon);
       DestroyIcon(icon);
@@ -199,7 +204,7 @@ TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
     SCOPED_TRACE(number);
     EXPECT_EQ(ImagePixels(number), IconPixels(module, number));
   }
-  EXPECT_EQ(ShownPixels(Control(kPicture1), 32), IconPixels(module, 1));
+  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(module, 1));
   EXPECT_NE(IconPixels(module, 1), IconPixels(module, 5));  // the check can tell icons apart
 
   const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
@@ -247,7 +252,7 @@ TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
   ClickItem(5);
   EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 4);
   EXPECT_EQ(Counter(), L"Icon No．： 5/" + total);
-  EXPECT_EQ(ShownPixels(Control(kPicture1), 32), IconPixels(shell32, 5));
+  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(shell32, 5));
 
   SetFocus(List());
   SendMessageW(List(), WM_KEYDOWN, VK_RIGHT, 0);
@@ -255,7 +260,7 @@ TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
   PumpMessages();
   EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 5);
   EXPECT_EQ(Counter(), L"Icon No．： 6/" + total);
-  EXPECT_EQ(ShownPixels(Control(kPicture1), 32), IconPixels(shell32, 6));
+  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(shell32, 6));
 }
 
 TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
@@ -306,6 +311,86 @@ TEST(ShortPaths, AreLoadedUnderTheirLongForm) {
   window->logic().LoadIconList(shortName);
   EXPECT_EQ(WindowText(window->Control(kText1Source)), L"a rather long file name.dll");
   EXPECT_EQ(window->logic().iconCount(), 5);
+}
+
+// The window at the screen's DPI: 96 with the other window tests, and 144 in a ctest of its
+// own, which sets the prefix to that and names it in MORVANE_DPI.
+class ScaledWindow : public MainWindowTest {};
+
+// Whether a control's caption fits into it, in the control's own font. A label's text is
+// drawn as the label draws it, wrapped at its width, and every inked pixel must lie inside;
+// buttons and the check box centre one line, which must fit beside their frame or box.
+bool CaptionFits(HWND control, ControlKind kind) {
+  const std::wstring caption = WindowText(control);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  RECT room;
+  GetClientRect(control, &room);
+  if (kind == ControlKind::Label) {
+    const int width = room.right, height = 4 * room.bottom;
+    const Pixels ink = DrawnPixels(width, height, [&](HDC dc) {
+      SelectObject(dc, font);
+      SetBkMode(dc, TRANSPARENT);
+      RECT area{0, 0, width, height};
+      DrawTextW(dc, caption.c_str(), -1, &area, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    });
+    int lowest = -1;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        if (ink[y * width + x] != ink.back()) lowest = y;
+      }
+    }
+    return lowest < room.bottom;
+  }
+  HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  if (kind == ControlKind::Button) InflateRect(&room, -2 * GetSystemMetrics(SM_CXEDGE), -2);
+  if (kind == ControlKind::CheckBox) room.right -= GetSystemMetrics(SM_CXMENUCHECK) + 2;
+  return extent.cx <= room.right - room.left && extent.cy <= room.bottom - room.top;
+}
+
+TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  if (const char* asked = std::getenv("MORVANE_DPI")) ASSERT_EQ(dpi, std::atoi(asked));
+  const double scale = dpi / 96.0;
+
+  window->logic().LoadIconList(FixtureModule("names").wstring());
+  PumpMessages();
+  RECT client;
+  GetClientRect(window->hwnd(), &client);
+  EXPECT_NEAR(client.right, kClientWidth * scale, 1);
+  EXPECT_NEAR(client.bottom, kClientHeight * scale, 1);
+  for (const ControlLayout& c : kFormLayout) {
+    SCOPED_TRACE(c.id);
+    const RECT place = ClientRectOf(Control(c.id));
+    EXPECT_NEAR(place.left, c.x * scale, 1);
+    EXPECT_NEAR(place.top, c.y * scale, 1);
+    EXPECT_NEAR(place.right - place.left, c.width * scale, 1);
+    EXPECT_NEAR(place.bottom - place.top, c.height * scale, 1);
+    if (c.visible && c.kind != ControlKind::ListView && c.kind != ControlKind::PictureBox) {
+      EXPECT_TRUE(CaptionFits(Control(c.id), c.kind)) << WindowText(Control(c.id)).size();
+    }
+  }
+
+  // The pictures have the system's large icon size, which grows with the DPI.
+  EXPECT_EQ(LargeIcon(), MulDiv(32, dpi, 96));
+  int width = 0, height = 0;
+  ImageList_GetIconSize(ListView_GetImageList(List(), LVSIL_NORMAL), &width, &height);
+  EXPECT_EQ(width, LargeIcon());
+  EXPECT_EQ(height, LargeIcon());
+  for (int number = 1; number <= 5; ++number) {
+    EXPECT_EQ(ImagePixels(number), IconPixels(FixtureModule("names"), number)) << number;
+  }
+  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(FixtureModule("names"), 1));
+
+  const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
+  fs::create_directories(shots);
+  EXPECT_TRUE(SaveScreenshot(window->hwnd(), (shots / (L"main_window_" + std::to_wstring(dpi) + L"dpi.png")).wstring()));
 }
 
 }  // namespace
