@@ -40,6 +40,7 @@ class UniqueHandle {
 };
 
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+inline void UnmapView(const void* view) { UnmapViewOfFile(view); }
 inline void FreeItemList(PIDLIST_ABSOLUTE list) { late::CoTaskMemFree(list); }
 
 using unique_hmodule = UniqueHandle<HMODULE, FreeLibrary>;
@@ -50,5 +51,7 @@ using unique_hicon = UniqueHandle<HICON, DestroyIcon>;
 using unique_himagelist = UniqueHandle<HIMAGELIST, late::ImageList_Destroy>;
 using unique_item_list = UniqueHandle<PIDLIST_ABSOLUTE, FreeItemList>;  // CoTaskMem
 using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;             // INVALID_HANDLE_VALUE
+using unique_handle = UniqueHandle<HANDLE, CloseHandle>;                // null when invalid
+using unique_view = UniqueHandle<const void*, UnmapView>;               // MapViewOfFile
 
 }  // namespace morvane::win32

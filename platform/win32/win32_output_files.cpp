@@ -21,6 +21,9 @@ bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
 }  // namespace
 
 bool Win32OutputFiles::Write(const std::wstring& path, const std::vector<ByteRange>& parts) {
+  // Windows refuses to replace a read-only file; Wine, run by root, would replace it.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   // CREATE_ALWAYS truncates an existing file: nothing of an older, longer one survives.
   unique_hfile file{CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "platform/pe_resource_table.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -22,7 +25,20 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) noexcep
   }
 }
 
-ResourceData ReadResource(HMODULE module, LPCWSTR type, LPCWSTR name) {
+// A module mapped as data is the file byte for byte, from the handle's address with its flag
+// bits cleared. The resource entries of a broken file may point past its end or claim any
+// size: only bytes of the file itself are copied.
+struct FileView {
+  const std::uint8_t* start;
+  std::uint64_t size;
+
+  bool Holds(const std::uint8_t* bytes, DWORD length) const {
+    if (bytes < start || static_cast<std::uint64_t>(bytes - start) > size) return false;
+    return length <= size - static_cast<std::uint64_t>(bytes - start);
+  }
+};
+
+ResourceData ReadResource(HMODULE module, const FileView& file, LPCWSTR type, LPCWSTR name) {
   HRSRC found = FindResourceW(module, name, type);
   if (!found) return {ResourceStatus::NotFound, {}};
   HGLOBAL loaded = LoadResource(module, found);
@@ -31,12 +47,17 @@ ResourceData ReadResource(HMODULE module, LPCWSTR type, LPCWSTR name) {
   if (!bytes) return {ResourceStatus::LockFailed, {}};
   const DWORD size = SizeofResource(module, found);
   if (size == 0) return {ResourceStatus::SizeZero, {}};
+  if (!file.Holds(bytes, size)) return {ResourceStatus::LoadFailed, {}};
   return {ResourceStatus::Ok, Bytes(bytes, bytes + size)};
 }
 
 class Win32ResourceModule final : public ResourceModule {
  public:
-  explicit Win32ResourceModule(unique_hmodule module) : module_(std::move(module)) {}
+  Win32ResourceModule(unique_hmodule module, std::uint64_t fileSize)
+      : module_(std::move(module)),
+        file_{reinterpret_cast<const std::uint8_t*>(
+                  reinterpret_cast<ULONG_PTR>(module_.get()) & ~ULONG_PTR{3}),
+              fileSize} {}
 
   std::vector<ResourceName> IconGroupNames() override {
     std::vector<ResourceName> names;
@@ -47,23 +68,35 @@ class Win32ResourceModule final : public ResourceModule {
 
   ResourceData ReadIconGroup(const ResourceName& name) override {
     const LPCWSTR key = name.IsNumeric() ? MAKEINTRESOURCEW(name.id) : name.text.c_str();
-    return ReadResource(module_.get(), RT_GROUP_ICON, key);
+    return ReadResource(module_.get(), file_, RT_GROUP_ICON, key);
   }
 
   ResourceData ReadIcon(std::uint16_t id) override {
-    return ReadResource(module_.get(), RT_ICON, MAKEINTRESOURCEW(id));
+    return ReadResource(module_.get(), file_, RT_ICON, MAKEINTRESOURCEW(id));
+  }
+
+  bool HasSoundResourceTable() const {
+    return file_.size <= SIZE_MAX &&
+           ResourceTableLiesInFile(file_.start, static_cast<std::size_t>(file_.size));
   }
 
  private:
   unique_hmodule module_;
+  FileView file_;
 };
 
 }  // namespace
 
 std::unique_ptr<ResourceModule> Win32ResourceModules::Open(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA file{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)) return nullptr;
   unique_hmodule module{LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)};
   if (!module) return nullptr;
-  return std::make_unique<Win32ResourceModule>(std::move(module));
+  const std::uint64_t size = std::uint64_t{file.nFileSizeHigh} << 32 | file.nFileSizeLow;
+  auto opened = std::make_unique<Win32ResourceModule>(std::move(module), size);
+  // A resource table that points outside the file would lead the resource functions there.
+  if (!opened->HasSoundResourceTable()) return nullptr;
+  return opened;
 }
 
 }  // namespace morvane::win32

@@ -7,6 +7,10 @@
 
 namespace morvane::win32 {
 
+// Whether the shell may read icons from the file: not for a module whose resource table
+// points outside it, which makes the shell's reader fault.
+bool ShellCanRead(const std::wstring& path);
+
 class Win32ShellIcons final : public ShellIcons {
  public:
   unsigned CountIcons(const std::wstring& path) override;

@@ -56,6 +56,24 @@ inline ByteVector IconFile(const std::vector<DirectoryEntry>& entries,
   return out;
 }
 
+// Whether an .ico file's entries describe exactly its bytes: the images back to back after
+// the header, the last one ending where the file ends.
+inline bool IsSelfConsistentIco(const ByteVector& ico) {
+  auto u32 = [&](std::size_t at) {
+    return ico[at] | ico[at + 1] << 8 | ico[at + 2] << 16 | std::uint32_t{ico[at + 3]} << 24;
+  };
+  if (ico.size() < 6) return false;
+  const std::size_t count = ico[4] | ico[5] << 8;
+  std::uint64_t next = 6 + 16 * count;
+  if (next > ico.size()) return false;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    if (u32(entry + 12) != next) return false;
+    next += u32(entry + 8);
+  }
+  return next == ico.size();
+}
+
 // Recognisable image bytes of a given length.
 inline ByteVector Image(std::size_t size, std::uint8_t seed) {
   ByteVector out(size);

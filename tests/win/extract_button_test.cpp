@@ -128,5 +128,26 @@ TEST_F(ExtractButton, AsksForAFileOrAnIconWhenThereIsNone) {
   ExpectIdle();
 }
 
+// A module with code of its own is only ever read as data: neither the preview nor the
+// extraction runs its entry point, which would leave a marker file beside it.
+TEST_F(ExtractButton, AModulesCodeNeverRuns) {
+  const fs::path module = out.path() / "runs_code.dll";
+  fs::copy_file(FixtureModule("runs_code"), module);
+  const fs::path marker = module.wstring() + L".ran";
+  window->logic().LoadIconList(module.wstring());
+  SetDestination(out.WithBackslash());
+  SetAllIcons(true);
+  ClickExtract();
+  EXPECT_EQ(window->logic().iconCount(), 1);
+  EXPECT_EQ(ReadAll(out.path() / "runs_code001.ico"), ExpectedIcon("runs_code001"));
+  EXPECT_FALSE(fs::exists(marker));
+
+  // The marker does appear when the module is loaded to run.
+  HMODULE running = LoadLibraryW(module.c_str());
+  ASSERT_TRUE(running);
+  FreeLibrary(running);
+  EXPECT_TRUE(fs::exists(marker));
+}
+
 }  // namespace
 }  // namespace morvane::testing

@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "tests/common/icon_bytes.h"
 #include "tests/win/message_box_catcher.h"
 #include "tests/win/real_form.h"
 
@@ -142,6 +143,28 @@ TEST_F(FixtureExtraction, FilesThatAreNoModule) {
   }
 }
 
+// The writer alone, without the loader's check before it: every broken variant of a module
+// gives its message or files whose entries account for every byte.
+TEST_F(FixtureExtraction, BrokenModulesGiveAMessageOrSoundFiles) {
+  int variants = 0;
+  for (const auto& entry : fs::directory_iterator(FixtureDir() / "corrupt")) {
+    if (entry.path().extension() != ".dll") continue;
+    ++variants;
+    SCOPED_TRACE(entry.path().filename().string());
+    TempFolder single;
+    const std::size_t before = boxes.caught().size();
+    form.SetSource(entry.path());
+    form.destinationField.text = single.WithBackslash();
+    form.Run(1, 5);
+    const auto files = FilesIn(single.path());
+    EXPECT_TRUE(boxes.caught().size() > before || files.size() == 5);
+    for (const auto& [name, bytes] : files) {
+      EXPECT_TRUE(IsSelfConsistentIco(bytes)) << fs::path(name).string();
+    }
+  }
+  EXPECT_GT(variants, 40);
+}
+
 TEST_F(FixtureExtraction, AnOlderLongerFileIsReplacedWhole) {
   std::ofstream(out.path() / "names001.ico", std::ios::binary) << std::string(50000, '\xEE');
   Extract("names", 1, 1);
@@ -160,10 +183,65 @@ TEST_F(FixtureExtraction, NamesOutsideAnyCodePage) {
   EXPECT_EQ(ReadAll(dest / L"アイコン集001.ico"), ExpectedIcon("names001"));
 }
 
+// A folder under Z:\tmp that not even root can write into (the immutable attribute of Linux),
+// or nothing when this file system has no such attribute.
+class UnwritableFolder {
+ public:
+  UnwritableFolder() {
+    const std::string name = "morvane-unwritable-" + std::to_string(GetCurrentProcessId());
+    unix_ = "/tmp/" + name;
+    path_ = WinePath(unix_);
+    fs::create_directories(path_);
+    made_ = Chattr("+i") && WaitUntilWritable(false);
+  }
+  ~UnwritableFolder() {
+    if (made_ && Chattr("-i")) WaitUntilWritable(true);
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  bool made() const { return made_; }
+  std::wstring WithBackslash() const { return path_.wstring() + L"\\"; }
+
+ private:
+  // Wine starts a Linux program for a Windows one, but its process handle does not follow it
+  // to its end: the change shows when a file can, or cannot, be made in the folder.
+  bool WaitUntilWritable(bool writable) const {
+    for (int tries = 0; tries < 100; ++tries) {
+      const bool wrote = static_cast<bool>(std::ofstream(path_ / "probe"));
+      std::error_code ignored;
+      fs::remove(path_ / "probe", ignored);
+      if (wrote == writable) return true;
+      Sleep(50);
+    }
+    return false;
+  }
+
+  bool Chattr(const char* change) const {
+    std::wstring command = L"/usr/bin/chattr " + std::wstring(change, change + 2) + L" ";
+    command.append(unix_.begin(), unix_.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+      return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+  }
+
+  std::string unix_;
+  fs::path path_;
+  bool made_ = false;
+};
+
 TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
+  std::ofstream(out.path() / "a file") << "not a folder";
   const std::wstring destinations[] = {
       out.WithBackslash() + L"no such folder\\",  // a missing folder
-      out.WithBackslash() + L"bad<name>|",        // a name the file system refuses
+      out.WithBackslash() + L"bad<name>|",          // a name the file system refuses
+      out.WithBackslash() + L"a file\\",           // a file where the folder should be
   };
   for (const std::wstring& destination : destinations) {
     SCOPED_TRACE(std::string(destination.begin(), destination.end()));
@@ -174,7 +252,30 @@ TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
     EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
     EXPECT_EQ(shown->caption, L"  バカ ？！・・・");
   }
-  EXPECT_TRUE(FilesIn(out.path()).empty());
+  EXPECT_EQ(FilesIn(out.path()).size(), 1u);  // "a file" alone, as it was
+  EXPECT_EQ(ReadAll(out.path() / "a file").size(), 12u);
+}
+
+TEST_F(FixtureExtraction, AReadOnlyFileOrFolderStaysAsItWas) {
+  const fs::path kept = out.path() / "names001.ico";
+  std::ofstream(kept) << "an older icon";
+  ASSERT_TRUE(SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+  form.SetSource(FixtureModule("names"));
+  form.destinationField.text = out.WithBackslash();
+  const CaughtMessage* shown = RunShowingOneMessage(1, 5);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
+  EXPECT_EQ(FilesIn(out.path()).size(), 1u);
+  const auto bytes = ReadAll(kept);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "an older icon");
+  SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  const UnwritableFolder folder;
+  if (!folder.made()) GTEST_SKIP() << "this file system cannot make a folder unwritable";
+  form.destinationField.text = folder.WithBackslash();
+  shown = RunShowingOneMessage(1, 5);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
 }
 
 }  // namespace

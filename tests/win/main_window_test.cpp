@@ -356,7 +356,9 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  if (const char* asked = std::getenv("MORVANE_DPI")) ASSERT_EQ(dpi, std::atoi(asked));
+  if (const char* asked = std::getenv("MORVANE_DPI")) {
+    ASSERT_EQ(dpi, std::atoi(asked));
+  }
   const double scale = dpi / 96.0;
 
   window->logic().LoadIconList(FixtureModule("names").wstring());

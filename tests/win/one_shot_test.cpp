@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "tests/common/icon_bytes.h"
 #include "tests/win/pe_icon_reader.h"
 #include "tests/win/program_runner.h"
 #include "tests/win/test_files.h"
@@ -93,6 +94,15 @@ TEST_F(OneShot, WineModulesGiveEveryOneOfTheirGroups) {
   }
 }
 
+TEST_F(OneShot, AModulesCodeNeverRuns) {
+  const fs::path source = Source(L"runs_code.dll", "runs_code");
+  const ProgramRun run = RunProgram(exe(), source.wstring());
+  ASSERT_TRUE(run.ended);
+  EXPECT_TRUE(run.messages.empty());
+  EXPECT_FALSE(fs::exists(source.wstring() + L".ran"));
+  EXPECT_EQ(Written()[L"runs_code001.ico"], ExpectedIcon("runs_code001"));
+}
+
 TEST_F(OneShot, ASystemFileWritesTheIconsOfItsMunFile) {
   const SystemFileWithMun system("morvane_one_shot");
   const ProgramRun run = RunProgram(exe(), system.path().wstring());
@@ -133,6 +143,29 @@ TEST_F(OneShot, UnusableFilesShowTheirMessagesInOrderAndWriteNothing) {
     }
     EXPECT_TRUE(Written().empty());
   }
+}
+
+// Broken variants of a test module: each run ends by itself, with its messages or with files
+// whose every byte their entries account for.
+TEST_F(OneShot, BrokenModulesEndWithAMessageOrSoundFiles) {
+  int variants = 0, withFiles = 0;
+  for (const auto& entry : fs::directory_iterator(FixtureDir() / "corrupt")) {
+    if (entry.path().extension() != ".dll") continue;
+    ++variants;
+    SCOPED_TRACE(entry.path().filename().string());
+    const ProgramRun run = RunProgram(exe(), entry.path().wstring(), 30000);
+    EXPECT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 0u);
+    const auto files = Written();
+    EXPECT_TRUE(!run.messages.empty() || !files.empty());
+    withFiles += !files.empty();
+    for (const auto& [name, bytes] : files) {
+      EXPECT_TRUE(IsSelfConsistentIco(bytes)) << fs::path(name).string();
+      fs::remove(folder.path() / name);
+    }
+  }
+  EXPECT_GT(variants, 40);
+  std::printf("%d broken variants, %d of them wrote files\n", variants, withFiles);
 }
 
 TEST_F(OneShot, ClosingTheWindowEndsTheProcess) {

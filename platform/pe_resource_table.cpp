@@ -1,0 +1,143 @@
+#include "platform/pe_resource_table.h"
+
+#include <vector>
+
+namespace morvane {
+
+namespace {
+
+constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
+constexpr std::uint32_t kSubdirectory = 0x80000000u;
+constexpr std::uint32_t kRtGroupIcon = 14;
+constexpr int kLevels = 3;  // type, name, language
+
+struct Section {
+  std::uint32_t address, length, fileOffset;
+};
+
+class File {
+ public:
+  File(const std::uint8_t* bytes, std::size_t size) : bytes_(bytes), size_(size) {}
+
+  bool Has(std::uint64_t at, std::uint64_t length) const {
+    return at <= size_ && length <= size_ - at;
+  }
+  // Callers make sure with Has that the bytes are there.
+  std::uint16_t U16(std::uint64_t at) const {
+    return static_cast<std::uint16_t>(bytes_[at] | bytes_[at + 1] << 8);
+  }
+  std::uint32_t U32(std::uint64_t at) const {
+    return U16(at) | static_cast<std::uint32_t>(U16(at + 2)) << 16;
+  }
+  std::size_t size() const { return size_; }
+
+ private:
+  const std::uint8_t* bytes_;
+  std::size_t size_;
+};
+
+class ResourceTree {
+ public:
+  ResourceTree(const File& file, std::vector<Section> sections, bool forShell)
+      : file_(file),
+        sections_(std::move(sections)),
+        forShell_(forShell),
+        budget_(file.size() / 8 + 16) {}
+
+  // The file offset of `length` bytes at an address of the loaded module, if the file has them.
+  bool Locate(std::uint32_t address, std::uint32_t length, std::uint64_t& at) const {
+    for (const Section& s : sections_) {
+      if (address < s.address || address - s.address >= s.length) continue;
+      at = std::uint64_t{s.fileOffset} + (address - s.address);
+      return file_.Has(at, length);
+    }
+    return false;
+  }
+
+  bool IsSound(std::uint32_t rootAddress) {
+    return Locate(rootAddress, 16, root_) && Directory(root_, 0, 0);
+  }
+
+ private:
+  bool Directory(std::uint64_t at, int level, std::uint32_t type) {
+    if (!file_.Has(at, 16)) return false;
+    const std::uint32_t count = file_.U16(at + 12) + file_.U16(at + 14);
+    if (!file_.Has(at + 16, 8ull * count)) return false;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      if (budget_-- == 0) return false;  // entries shared over and over: no real tree
+      const std::uint32_t name = file_.U32(at + 16 + 8 * i);
+      const std::uint32_t target = file_.U32(at + 20 + 8 * i);
+      if ((name & kSubdirectory) && !Name(root_ + (name & ~kSubdirectory))) return false;
+      const bool subdirectory = (target & kSubdirectory) != 0;
+      if (subdirectory != (level + 1 < kLevels)) return false;
+      const std::uint64_t next = root_ + (target & ~kSubdirectory);
+      const bool sound = subdirectory ? Directory(next, level + 1, level == 0 ? name : type)
+                                      : Data(next, type);
+      if (!sound) return false;
+    }
+    return true;
+  }
+
+  bool Name(std::uint64_t at) const {
+    return file_.Has(at, 2) && file_.Has(at + 2, 2ull * file_.U16(at));
+  }
+
+  // The resource functions read a data entry, and its bytes are checked where they are
+  // copied; the shell's reader goes on to the bytes, and to every entry a group counts.
+  bool Data(std::uint64_t entry, std::uint32_t type) const {
+    if (!file_.Has(entry, 16)) return false;
+    if (!forShell_) return true;
+    std::uint64_t at = 0;
+    if (!Locate(file_.U32(entry), file_.U32(entry + 4), at)) return false;
+    if (type != kRtGroupIcon) return true;
+    return file_.Has(at, 6) && file_.Has(at + 6, 14ull * file_.U16(at + 4));
+  }
+
+  const File& file_;
+  std::vector<Section> sections_;
+  bool forShell_;
+  std::uint64_t root_ = 0;
+  std::size_t budget_;
+};
+
+bool Sound(const std::uint8_t* bytes, std::size_t size, bool forShell) {
+  const File file(bytes, size);
+  if (!file.Has(0, 2) || bytes[0] != 'M' || bytes[1] != 'Z') return true;
+  if (!file.Has(0x3C, 4)) return false;
+  const std::uint64_t header = file.U32(0x3C);
+  if (!file.Has(header, 24)) return false;
+  if (file.U32(header) != kPeSignature) return true;  // a 16-bit module, or none at all
+
+  const std::uint32_t sectionCount = file.U16(header + 6);
+  const std::uint32_t optionalSize = file.U16(header + 20);
+  const std::uint64_t optional = header + 24;
+  if (!file.Has(optional, 2)) return false;
+  // The resource table's place, where the reader looks for it whatever the header's size.
+  const std::uint64_t resourceEntry = optional + (file.U16(optional) == 0x20B ? 112 : 96) + 16;
+  if (!file.Has(resourceEntry, 8)) return false;
+  const std::uint32_t resources = file.U32(resourceEntry);
+  if (resources == 0) return true;  // a module without resources
+
+  const std::uint64_t table = optional + optionalSize;
+  if (!file.Has(table, 40ull * sectionCount)) return false;
+  std::vector<Section> sections;
+  for (std::uint32_t i = 0; i < sectionCount; ++i) {
+    const std::uint64_t s = table + 40 * i;
+    const std::uint32_t virtualSize = file.U32(s + 8), rawSize = file.U32(s + 16);
+    sections.push_back({file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize,
+                        file.U32(s + 20)});
+  }
+  return ResourceTree(file, std::move(sections), forShell).IsSound(resources);
+}
+
+}  // namespace
+
+bool ResourceTableLiesInFile(const std::uint8_t* file, std::size_t size) {
+  return Sound(file, size, false);
+}
+
+bool ShellCanReadSafely(const std::uint8_t* file, std::size_t size) {
+  return Sound(file, size, true);
+}
+
+}  // namespace morvane
