@@ -33,8 +33,7 @@ class MainWindow {
   std::optional<DropEffect> Text1_OLEDragOver(int index, const DragState& drag);
   void Text1_OLEDragDrop(int index, const std::vector<std::wstring>& files);
 
-  void LoadIconList(const std::wstring& path,
-                    PreviewPictures pictures = PreviewPictures::Drawn);
+  void LoadIconList(const std::wstring& path, PreviewPictures pictures = PreviewPictures::Drawn);
   void ListView1_Click();
   // The list's selection moved, by mouse or keyboard. Loads move it too, and are not clicks.
   void ListView1_SelectionChanged();

@@ -28,15 +28,16 @@ int wmain(int argc, wchar_t** argv) {
   // ExtractIconExW calls this; under Wine's x86_64 build only this form gives every handle.
   const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
   const auto [load, floor] = morvane::bench::AlternatingMedians(
-      runs, [&] { window->logic().LoadIconList(module); }, [&] {
-    std::vector<HICON> icons(count);
-    std::vector<UINT> ids(count);
-    PrivateExtractIconsW(module.c_str(), 0, width, height, icons.data(), ids.data(),
-                         static_cast<UINT>(count), LR_DEFAULTCOLOR);
-    for (HICON icon : icons) {
-      if (icon) DestroyIcon(icon);
-    }
-  });
+      runs, [&] { window->logic().LoadIconList(module); },
+      [&] {
+        std::vector<HICON> icons(count);
+        std::vector<UINT> ids(count);
+        PrivateExtractIconsW(module.c_str(), 0, width, height, icons.data(), ids.data(),
+                             static_cast<UINT>(count), LR_DEFAULTCOLOR);
+        for (HICON icon : icons) {
+          if (icon) DestroyIcon(icon);
+        }
+      });
 
   std::printf("icons:                        %d\n", count);
   std::printf("preview load, median:         %.4f s\n", load);

@@ -80,9 +80,10 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("WriteIconFiles, median:       %.4f s\n", writer);
   std::printf("plain writes, median:         %.4f s\n", floor);
   std::printf("ratio WriteIconFiles / plain: %.2f  (aim: <= 1.5)\n", writer / floor);
-  std::printf("peak working set, first run:  %.2f MB  (bound %.2f MB = %.2f MB before + 2 x "
-              "%.2f MB largest group: %s)\n",
-              Megabytes(peak), Megabytes(bound), Megabytes(base), Megabytes(largest),
-              peak <= bound ? "within" : "above");
+  std::printf(
+      "peak working set, first run:  %.2f MB  (bound %.2f MB = %.2f MB before + 2 x "
+      "%.2f MB largest group: %s)\n",
+      Megabytes(peak), Megabytes(bound), Megabytes(base), Megabytes(largest),
+      peak <= bound ? "within" : "above");
   return 0;
 }

@@ -71,8 +71,8 @@ class ResourceTree {
       const bool subdirectory = (target & kSubdirectory) != 0;
       if (subdirectory != (level + 1 < kLevels)) return false;
       const std::uint64_t next = root_ + (target & ~kSubdirectory);
-      const bool sound = subdirectory ? Directory(next, level + 1, level == 0 ? name : type)
-                                      : Data(next, type);
+      const bool sound =
+          subdirectory ? Directory(next, level + 1, level == 0 ? name : type) : Data(next, type);
       if (!sound) return false;
     }
     return true;
@@ -124,8 +124,8 @@ bool Sound(const std::uint8_t* bytes, std::size_t size, bool forShell) {
   for (std::uint32_t i = 0; i < sectionCount; ++i) {
     const std::uint64_t s = table + 40 * i;
     const std::uint32_t virtualSize = file.U32(s + 8), rawSize = file.U32(s + 16);
-    sections.push_back({file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize,
-                        file.U32(s + 20)});
+    sections.push_back(
+        {file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize, file.U32(s + 20)});
   }
   return ResourceTree(file, std::move(sections), forShell).IsSound(resources);
 }

@@ -37,7 +37,7 @@ class Win32Preview final : public IconListView, public PreviewImageList, public 
   HWND canvas_;
   int size_;
   unique_hbitmap kept_;
-  unique_hdc keptDc_;       // holds kept_, but while the image list copies it
+  unique_hdc keptDc_;      // holds kept_, but while the image list copies it
   HGDIOBJ keptDcDefault_;  // the bitmap the DC was made with
   bool autoRedraw_ = false;
   unique_himagelist images_;

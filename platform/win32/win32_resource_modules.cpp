@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/pe_resource_table.h"
 #include "platform/win32/unique_handle.h"
@@ -25,20 +26,49 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) noexcep
   }
 }
 
-// A module mapped as data is the file byte for byte, from the handle's address with its flag
-// bits cleared. The resource entries of a broken file may point past its end or claim any
-// size: only bytes of the file itself are copied.
-struct FileView {
-  const std::uint8_t* start;
-  std::uint64_t size;
+// The file of a module mapped as data, which the mapping holds byte for byte from the
+// handle's address with its flag bits cleared. The resource entries of a broken file may
+// point past its end or claim any size: only bytes of the file itself are copied. They are
+// read from the file, at the offset they have in the mapping: read through the mapping,
+// every page of every image would stay in the process's memory to the end of the run.
+class ModuleFile {
+ public:
+  ModuleFile(HMODULE module, unique_hfile file, std::uint64_t size)
+      : start_(reinterpret_cast<const std::uint8_t*>(reinterpret_cast<ULONG_PTR>(module) &
+                                                     ~ULONG_PTR{3})),
+        file_(std::move(file)),
+        size_(size) {}
 
   bool Holds(const std::uint8_t* bytes, DWORD length) const {
-    if (bytes < start || static_cast<std::uint64_t>(bytes - start) > size) return false;
-    return length <= size - static_cast<std::uint64_t>(bytes - start);
+    if (bytes < start_ || static_cast<std::uint64_t>(bytes - start_) > size_) return false;
+    return length <= size_ - static_cast<std::uint64_t>(bytes - start_);
   }
+
+  std::optional<Bytes> Copy(const std::uint8_t* bytes, DWORD length) const {
+    if (!Holds(bytes, length)) return std::nullopt;
+    LARGE_INTEGER offset{};
+    offset.QuadPart = static_cast<LONGLONG>(bytes - start_);
+    Bytes copy(length);
+    DWORD read = 0;
+    if (!SetFilePointerEx(file_.get(), offset, nullptr, FILE_BEGIN) ||
+        !ReadFile(file_.get(), copy.data(), length, &read, nullptr) || read != length) {
+      return std::nullopt;
+    }
+    return copy;
+  }
+
+  // Whether the resource table lies inside the file, so that the resource functions stay in it.
+  bool HasSoundResourceTable() const {
+    return size_ <= SIZE_MAX && ResourceTableLiesInFile(start_, static_cast<std::size_t>(size_));
+  }
+
+ private:
+  const std::uint8_t* start_;
+  unique_hfile file_;
+  std::uint64_t size_;
 };
 
-ResourceData ReadResource(HMODULE module, const FileView& file, LPCWSTR type, LPCWSTR name) {
+ResourceData ReadResource(HMODULE module, const ModuleFile& file, LPCWSTR type, LPCWSTR name) {
   HRSRC found = FindResourceW(module, name, type);
   if (!found) return {ResourceStatus::NotFound, {}};
   HGLOBAL loaded = LoadResource(module, found);
@@ -47,17 +77,15 @@ ResourceData ReadResource(HMODULE module, const FileView& file, LPCWSTR type, LP
   if (!bytes) return {ResourceStatus::LockFailed, {}};
   const DWORD size = SizeofResource(module, found);
   if (size == 0) return {ResourceStatus::SizeZero, {}};
-  if (!file.Holds(bytes, size)) return {ResourceStatus::LoadFailed, {}};
-  return {ResourceStatus::Ok, Bytes(bytes, bytes + size)};
+  auto copy = file.Copy(bytes, size);
+  if (!copy) return {ResourceStatus::LoadFailed, {}};
+  return {ResourceStatus::Ok, std::move(*copy)};
 }
 
 class Win32ResourceModule final : public ResourceModule {
  public:
-  Win32ResourceModule(unique_hmodule module, std::uint64_t fileSize)
-      : module_(std::move(module)),
-        file_{reinterpret_cast<const std::uint8_t*>(
-                  reinterpret_cast<ULONG_PTR>(module_.get()) & ~ULONG_PTR{3}),
-              fileSize} {}
+  Win32ResourceModule(unique_hmodule module, unique_hfile file, std::uint64_t size)
+      : module_(std::move(module)), file_(module_.get(), std::move(file), size) {}
 
   std::vector<ResourceName> IconGroupNames() override {
     std::vector<ResourceName> names;
@@ -75,25 +103,24 @@ class Win32ResourceModule final : public ResourceModule {
     return ReadResource(module_.get(), file_, RT_ICON, MAKEINTRESOURCEW(id));
   }
 
-  bool HasSoundResourceTable() const {
-    return file_.size <= SIZE_MAX &&
-           ResourceTableLiesInFile(file_.start, static_cast<std::size_t>(file_.size));
-  }
+  bool HasSoundResourceTable() const { return file_.HasSoundResourceTable(); }
 
  private:
   unique_hmodule module_;
-  FileView file_;
+  ModuleFile file_;
 };
 
 }  // namespace
 
 std::unique_ptr<ResourceModule> Win32ResourceModules::Open(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA file{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)) return nullptr;
+  unique_hfile file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr)};
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size)) return nullptr;
   unique_hmodule module{LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)};
   if (!module) return nullptr;
-  const std::uint64_t size = std::uint64_t{file.nFileSizeHigh} << 32 | file.nFileSizeLow;
-  auto opened = std::make_unique<Win32ResourceModule>(std::move(module), size);
+  auto opened = std::make_unique<Win32ResourceModule>(std::move(module), std::move(file),
+                                                      static_cast<std::uint64_t>(size.QuadPart));
   // A resource table that points outside the file would lead the resource functions there.
   if (!opened->HasSoundResourceTable()) return nullptr;
   return opened;

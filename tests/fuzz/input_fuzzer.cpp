@@ -52,8 +52,8 @@ void GroupDirectory(const std::uint8_t* data, std::size_t size) {
   for (std::size_t at = 6 + 12; at + 2 <= size; at += 14) {
     const std::uint16_t id = static_cast<std::uint16_t>(data[at] | data[at + 1] << 8);
     if (id % 5 == 0) continue;
-    module.AddIcon(id, morvane::testing::Image(id % 7 == 0 ? 0 : id % 300 + 1,
-                                               static_cast<std::uint8_t>(id)));
+    module.AddIcon(
+        id, morvane::testing::Image(id % 7 == 0 ? 0 : id % 300 + 1, static_cast<std::uint8_t>(id)));
   }
 
   morvane::WriteIconFiles(form.controls, form.platform, 1, 1);
@@ -67,8 +67,8 @@ void GroupDirectory(const std::uint8_t* data, std::size_t size) {
   const std::size_t count = size >= 6 ? (data[4] | data[5] << 8) : 0;
   std::size_t images = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    const std::uint16_t id = static_cast<std::uint16_t>(data[6 + 14 * i + 12] |
-                                                        data[6 + 14 * i + 13] << 8);
+    const std::uint16_t id =
+        static_cast<std::uint16_t>(data[6 + 14 * i + 12] | data[6 + 14 * i + 13] << 8);
     images += module.icons.at(id).bytes.size();
   }
   Check(ico.size() == 6 + 16 * count + images);

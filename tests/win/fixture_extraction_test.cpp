@@ -240,8 +240,8 @@ TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
   std::ofstream(out.path() / "a file") << "not a folder";
   const std::wstring destinations[] = {
       out.WithBackslash() + L"no such folder\\",  // a missing folder
-      out.WithBackslash() + L"bad<name>|",          // a name the file system refuses
-      out.WithBackslash() + L"a file\\",           // a file where the folder should be
+      out.WithBackslash() + L"bad<name>|",        // a name the file system refuses
+      out.WithBackslash() + L"a file\\",          // a file where the folder should be
   };
   for (const std::wstring& destination : destinations) {
     SCOPED_TRACE(std::string(destination.begin(), destination.end()));
@@ -271,7 +271,7 @@ TEST_F(FixtureExtraction, AReadOnlyFileOrFolderStaysAsItWas) {
   SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   const UnwritableFolder folder;
-  if (!folder.made()) GTEST_SKIP() << "this file system cannot make a folder unwritable";
+  if (!folder.made()) GTEST_SKIP() << "chattr +i could not make a folder unwritable from this Wine";
   form.destinationField.text = folder.WithBackslash();
   shown = RunShowingOneMessage(1, 5);
   ASSERT_TRUE(shown);

@@ -238,8 +238,12 @@ TEST_F(MainWindowTest, ARealModuleLoadsEveryIcon) {
   const auto texts = ItemTexts();
   ASSERT_EQ(static_cast<int>(texts.size()), count);
   EXPECT_EQ(texts.back(), std::to_wstring(count));
-  EXPECT_EQ(ImagePixels(5), IconPixels(shell32, 5));
-  EXPECT_EQ(ImagePixels(count), IconPixels(shell32, count));
+  // Read a batch at a time, each picture is still the icon the shell gives for its index.
+  int differing = 0;
+  for (int number = 1; number <= count; ++number) {
+    differing += ImagePixels(number) != IconPixels(shell32, number);
+  }
+  EXPECT_EQ(differing, 0);
   EXPECT_EQ(Counter(), L"Icon No．： 1/" + std::to_wstring(count));
 }
 
@@ -392,7 +396,8 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
 
   const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
   fs::create_directories(shots);
-  EXPECT_TRUE(SaveScreenshot(window->hwnd(), (shots / (L"main_window_" + std::to_wstring(dpi) + L"dpi.png")).wstring()));
+  EXPECT_TRUE(SaveScreenshot(
+      window->hwnd(), (shots / (L"main_window_" + std::to_wstring(dpi) + L"dpi.png")).wstring()));
 }
 
 }  // namespace
