@@ -6,6 +6,7 @@
 
 namespace morvane {
 
+// In this order, so that a form can list its controls in one initializer.
 struct FormControls {
   TextBox* Text1[2]{};    // [0] destination field, [1] source field (bare file name)
   Button* Command1[2]{};  // browse buttons: [0] destination folder, [1] source file

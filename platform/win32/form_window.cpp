@@ -186,18 +186,15 @@ void FormWindow::OnCreate() {
   counterLabel_.emplace(Control(kLabel3));
   preview_.emplace(Control(kListView1), Control(kPicture1), Scale(kCanvasSize));
 
-  FormControls controls;
-  controls.Text1[0] = &*destinationField_;
-  controls.Text1[1] = &*sourceField_;
-  controls.Command1[0] = &*destinationBrowse_;
-  controls.Command1[1] = &*sourceBrowse_;
-  controls.cmdMake = &*extractButton_;
-  controls.Check1 = &*allIcons_;
-  controls.Label2 = &*folderLabel_;
-  controls.Label3 = &*counterLabel_;
-  controls.ListView1 = &*preview_;
-  controls.ImageList1 = &*preview_;
-  controls.Picture1 = &*preview_;
+  const FormControls controls{{&*destinationField_, &*sourceField_},
+                              {&*destinationBrowse_, &*sourceBrowse_},
+                              &*extractButton_,
+                              &*allIcons_,
+                              &*folderLabel_,
+                              &*counterLabel_,
+                              &*preview_,
+                              &*preview_,
+                              &*preview_};
   logic_.emplace(controls, services_.platform);
 }
 

@@ -161,19 +161,6 @@ class FakeFolderBrowser final : public FolderBrowser {
 
 // The window's controls and the services, wired together.
 struct FakeForm {
-  FakeForm() {
-    controls.Text1[0] = &destinationField;
-    controls.Text1[1] = &sourceField;
-    controls.Command1[0] = &destinationBrowse;
-    controls.Command1[1] = &sourceBrowse;
-    controls.cmdMake = &extractButton;
-    controls.Check1 = &allIcons;
-    controls.Label2 = &folderLabel;
-    controls.Label3 = &counterLabel;
-    controls.ListView1 = &preview;
-    controls.ImageList1 = &preview;
-    controls.Picture1 = &preview;
-  }
   Journal journal;
   ValueTextBox destinationField{L"Text1(0)", &journal};
   ValueTextBox sourceField{L"Text1(1)", &journal};
@@ -184,7 +171,15 @@ struct FakeForm {
   ValueButton sourceBrowse{L"Command1(1)", &journal, L"参照"};
   ValueCheckBox allIcons;
   FakePreview preview{journal};
-  FormControls controls;
+  FormControls controls{{&destinationField, &sourceField},
+                        {&destinationBrowse, &sourceBrowse},
+                        &extractButton,
+                        &allIcons,
+                        &folderLabel,
+                        &counterLabel,
+                        &preview,
+                        &preview,
+                        &preview};
 
   FakeMessageBoxes messages;
   FakeResourceModules resources;
