@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/timing.h"
-#include "platform/win32/form_window.h"
+#include "app/win32/form_window.h"
 #include "platform/win32/late_bound.h"
 
 int wmain(int argc, wchar_t** argv) {

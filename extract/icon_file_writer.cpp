@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/messages.h"
-#include "extract/group_directory.h"
+#include "formats/group_directory.h"
 #include "extract/module_icon_groups.h"
 
 namespace morvane {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/pe_resource_table.h"
+#include "formats/pe_resource_table.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {

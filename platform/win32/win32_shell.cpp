@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "platform/pe_resource_table.h"
+#include "formats/pe_resource_table.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {

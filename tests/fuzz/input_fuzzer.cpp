@@ -7,7 +7,7 @@
 
 #include "app/command_line.h"
 #include "extract/icon_file_writer.h"
-#include "platform/pe_resource_table.h"
+#include "formats/pe_resource_table.h"
 #include "tests/common/icon_bytes.h"
 #include "tests/host/fake_platform.h"
 

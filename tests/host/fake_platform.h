@@ -10,7 +10,7 @@
 
 #include "platform/form_controls.h"
 #include "platform/platform.h"
-#include "platform/value_controls.h"
+#include "app/value_controls.h"
 
 namespace morvane::testing {
 

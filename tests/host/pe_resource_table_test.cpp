@@ -1,4 +1,4 @@
-#include "platform/pe_resource_table.h"
+#include "formats/pe_resource_table.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
-#include "platform/win32/form_window.h"
+#include "app/win32/form_window.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"

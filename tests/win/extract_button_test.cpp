@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/form_window.h"
+#include "app/win32/form_window.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
 #include "tests/win/test_files.h"

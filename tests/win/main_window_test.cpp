@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "platform/win32/form_window.h"
+#include "app/win32/form_window.h"
 #include "platform/win32/win32_controls.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "extract/icon_file_writer.h"
-#include "platform/win32/win32_services.h"
-#include "platform/value_controls.h"
+#include "app/win32/win32_services.h"
+#include "app/value_controls.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {

@@ -6,9 +6,9 @@
 
 #include "app/form_layout.h"
 #include "app/main_window.h"
-#include "platform/value_controls.h"
-#include "platform/value_preview.h"
-#include "platform/win32/win32_services.h"
+#include "app/value_controls.h"
+#include "app/value_preview.h"
+#include "app/win32/win32_services.h"
 
 namespace morvane::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/form_window.h"
+#include "app/win32/form_window.h"
 
 #include <commctrl.h>
 

@@ -14,7 +14,7 @@
 #include "platform/win32/drop_target.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_preview.h"
-#include "platform/win32/win32_services.h"
+#include "app/win32/win32_services.h"
 
 namespace morvane::win32 {
 

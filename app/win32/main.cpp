@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/hidden_form.h"
+#include "app/win32/form_window.h"
+#include "app/win32/hidden_form.h"
 #include "platform/win32/late_bound.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/win32/hidden_form.h"
+#include "app/win32/hidden_form.h"
 
 #include "app/command_line.h"
 
