@@ -1,7 +1,7 @@
 #include "extract/extract_command.h"
 
 #include "app/busy_state.h"
-#include "app/messages.h"
+#include "extract/extraction_messages.h"
 #include "extract/icon_file_writer.h"
 
 namespace morvane {

@@ -1,10 +1,10 @@
 #include "extract/icon_file_writer.h"
 
-#include <algorithm>
 #include <memory>
 
-#include "app/messages.h"
+#include "extract/extraction_messages.h"
 #include "formats/group_directory.h"
+#include "formats/icon_header.h"
 #include "extract/module_icon_groups.h"
 
 namespace morvane {
@@ -12,13 +12,6 @@ namespace morvane {
 namespace {
 
 namespace dir = group_directory;
-
-constexpr std::size_t kFileEntrySize = 16;
-constexpr std::size_t kCopiedEntryBytes = 8;  // width, height, colours, reserved, planes, bpp
-
-void PutU32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
 
 struct GroupContents {
   Bytes directory;
@@ -56,25 +49,6 @@ bool WriteGroupFile(OutputFiles& files, const std::wstring& path, const GroupCon
 }
 
 }  // namespace
-
-// The directory must be complete and hold one entry per image size.
-Bytes BuildIconHeader(const Bytes& groupDirectory, const std::vector<std::uint32_t>& imageSizes) {
-  const std::size_t count = imageSizes.size();
-  const std::size_t headerSize = dir::kHeaderSize + kFileEntrySize * count;
-  Bytes header(headerSize);
-  std::copy_n(groupDirectory.begin(), dir::kHeaderSize, header.begin());
-
-  std::uint32_t offset = static_cast<std::uint32_t>(headerSize);
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t to = dir::kHeaderSize + kFileEntrySize * i;
-    std::copy_n(groupDirectory.begin() + dir::EntryOffset(i), kCopiedEntryBytes,
-                header.begin() + to);
-    PutU32(header, to + 8, imageSizes[i]);
-    PutU32(header, to + 12, offset);
-    offset += imageSizes[i];
-  }
-  return header;
-}
 
 std::wstring IconFileName(const std::wstring& destination, const std::wstring& sourceName,
                           int number) {

@@ -1,6 +1,6 @@
 #include "extract/module_icon_groups.h"
 
-#include "app/messages.h"
+#include "extract/extraction_messages.h"
 #include "extract/icon_source.h"
 
 namespace morvane {

@@ -2,9 +2,14 @@
 
 #include <vector>
 
+#include "formats/bytes.h"
+#include "formats/group_directory.h"
+
 namespace morvane {
 
 namespace {
+
+namespace dir = group_directory;
 
 constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr std::uint32_t kSubdirectory = 0x80000000u;
@@ -15,30 +20,9 @@ struct Section {
   std::uint32_t address, length, fileOffset;
 };
 
-class File {
- public:
-  File(const std::uint8_t* bytes, std::size_t size) : bytes_(bytes), size_(size) {}
-
-  bool Has(std::uint64_t at, std::uint64_t length) const {
-    return at <= size_ && length <= size_ - at;
-  }
-  // Callers make sure with Has that the bytes are there.
-  std::uint16_t U16(std::uint64_t at) const {
-    return static_cast<std::uint16_t>(bytes_[at] | bytes_[at + 1] << 8);
-  }
-  std::uint32_t U32(std::uint64_t at) const {
-    return U16(at) | static_cast<std::uint32_t>(U16(at + 2)) << 16;
-  }
-  std::size_t size() const { return size_; }
-
- private:
-  const std::uint8_t* bytes_;
-  std::size_t size_;
-};
-
 class ResourceTree {
  public:
-  ResourceTree(const File& file, std::vector<Section> sections, bool forShell)
+  ResourceTree(const FileBytes& file, std::vector<Section> sections, bool forShell)
       : file_(file),
         sections_(std::move(sections)),
         forShell_(forShell),
@@ -54,7 +38,7 @@ class ResourceTree {
     return false;
   }
 
-  bool IsSound(std::uint32_t rootAddress) {
+  bool LiesInFile(std::uint32_t rootAddress) {
     return Locate(rootAddress, 16, root_) && Directory(root_, 0, 0);
   }
 
@@ -71,9 +55,9 @@ class ResourceTree {
       const bool subdirectory = (target & kSubdirectory) != 0;
       if (subdirectory != (level + 1 < kLevels)) return false;
       const std::uint64_t next = root_ + (target & ~kSubdirectory);
-      const bool sound =
+      const bool inside =
           subdirectory ? Directory(next, level + 1, level == 0 ? name : type) : Data(next, type);
-      if (!sound) return false;
+      if (!inside) return false;
     }
     return true;
   }
@@ -90,18 +74,19 @@ class ResourceTree {
     std::uint64_t at = 0;
     if (!Locate(file_.U32(entry), file_.U32(entry + 4), at)) return false;
     if (type != kRtGroupIcon) return true;
-    return file_.Has(at, 6) && file_.Has(at + 6, 14ull * file_.U16(at + 4));
+    return file_.Has(at, dir::kHeaderSize) &&
+           file_.Has(at, dir::EntryOffset(file_.U16(at + dir::kCountOffset)));
   }
 
-  const File& file_;
+  const FileBytes& file_;
   std::vector<Section> sections_;
   bool forShell_;
   std::uint64_t root_ = 0;
   std::size_t budget_;
 };
 
-bool Sound(const std::uint8_t* bytes, std::size_t size, bool forShell) {
-  const File file(bytes, size);
+bool TableLiesInFile(const std::uint8_t* bytes, std::size_t size, bool forShell) {
+  const FileBytes file(bytes, size);
   if (!file.Has(0, 2) || bytes[0] != 'M' || bytes[1] != 'Z') return true;
   if (!file.Has(0x3C, 4)) return false;
   const std::uint64_t header = file.U32(0x3C);
@@ -127,17 +112,17 @@ bool Sound(const std::uint8_t* bytes, std::size_t size, bool forShell) {
     sections.push_back(
         {file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize, file.U32(s + 20)});
   }
-  return ResourceTree(file, std::move(sections), forShell).IsSound(resources);
+  return ResourceTree(file, std::move(sections), forShell).LiesInFile(resources);
 }
 
 }  // namespace
 
 bool ResourceTableLiesInFile(const std::uint8_t* file, std::size_t size) {
-  return Sound(file, size, false);
+  return TableLiesInFile(file, size, false);
 }
 
-bool ShellCanReadSafely(const std::uint8_t* file, std::size_t size) {
-  return Sound(file, size, true);
+bool ShellReaderStaysInFile(const std::uint8_t* file, std::size_t size) {
+  return TableLiesInFile(file, size, true);
 }
 
 }  // namespace morvane

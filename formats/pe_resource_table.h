@@ -14,8 +14,8 @@ namespace morvane {
 bool ResourceTableLiesInFile(const std::uint8_t* file, std::size_t size);
 
 // The same, and the data of every resource and every entry that a group directory counts lie
-// inside the file as well, which the shell's reader goes through. Files that are no PE module
+// inside the file as well, which the shell's reader goes through. Files that are no module
 // are the shell's to judge.
-bool ShellCanReadSafely(const std::uint8_t* file, std::size_t size);
+bool ShellReaderStaysInFile(const std::uint8_t* file, std::size_t size);
 
 }  // namespace morvane

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace morvane {
+#include "formats/bytes.h"
 
-using Bytes = std::vector<std::uint8_t>;
+namespace morvane {
 
 // A resource name: a 16-bit number, or a string when `text` is not empty.
 struct ResourceName {

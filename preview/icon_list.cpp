@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
+#include "preview/preview_messages.h"
 #include "extract/icon_source.h"
 
 namespace morvane {

@@ -17,7 +17,7 @@ bool ShellCanRead(const std::wstring& path) {
   if (!mapping) return true;
   unique_view view{MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0)};
   if (!view) return true;
-  return ShellCanReadSafely(static_cast<const std::uint8_t*>(view.get()),
+  return ShellReaderStaysInFile(static_cast<const std::uint8_t*>(view.get()),
                             static_cast<std::size_t>(size.QuadPart));
 }
 

@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       GroupDirectory(data + 1, size - 1);
       break;
     case 2:
-      morvane::ShellCanReadSafely(data + 1, size - 1);
+      morvane::ShellReaderStaysInFile(data + 1, size - 1);
       break;
   }
   return 0;

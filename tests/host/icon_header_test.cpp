@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "extract/icon_file_writer.h"
+#include "formats/icon_header.h"
 #include "tests/common/icon_bytes.h"
 
 namespace morvane {

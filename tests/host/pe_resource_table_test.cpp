@@ -30,13 +30,13 @@ TEST(ResourceTable, SoundModulesPassAndOtherFilesAreLeftToTheShell) {
     const Bytes module = SeedModule(name);
     ASSERT_GT(module.size(), 0x200u) << name;
     EXPECT_TRUE(ResourceTableLiesInFile(module.data(), module.size())) << name;
-    EXPECT_TRUE(ShellCanReadSafely(module.data(), module.size())) << name;
+    EXPECT_TRUE(ShellReaderStaysInFile(module.data(), module.size())) << name;
   }
   const Bytes sixteenBit = SeedModule("module_16_bit");
   const std::string text = "just text";
-  EXPECT_TRUE(ShellCanReadSafely(sixteenBit.data(), sixteenBit.size()));
-  EXPECT_TRUE(ShellCanReadSafely(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-  EXPECT_TRUE(ShellCanReadSafely(nullptr, 0));
+  EXPECT_TRUE(ShellReaderStaysInFile(sixteenBit.data(), sixteenBit.size()));
+  EXPECT_TRUE(ShellReaderStaysInFile(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  EXPECT_TRUE(ShellReaderStaysInFile(nullptr, 0));
 }
 
 TEST(ResourceTable, AModuleCutShortOrPointingPastItsEndIsCaught) {
@@ -46,7 +46,7 @@ TEST(ResourceTable, AModuleCutShortOrPointingPastItsEndIsCaught) {
   // it when the cut falls before the data.
   const std::size_t data = 0x200 + 16 + 8 * 2 + 2 * 24 + 2 * 24 + 2 * 16;
   for (std::size_t cut = 2; cut < module.size(); ++cut) {
-    EXPECT_FALSE(ShellCanReadSafely(module.data(), cut)) << cut;
+    EXPECT_FALSE(ShellReaderStaysInFile(module.data(), cut)) << cut;
     if (cut < data) {
       EXPECT_FALSE(ResourceTableLiesInFile(module.data(), cut)) << cut;
     }
@@ -68,7 +68,7 @@ TEST(ResourceTable, AModuleCutShortOrPointingPastItsEndIsCaught) {
     Bytes copy = module;
     Put32(copy, broken.at, broken.value);
     EXPECT_FALSE(ResourceTableLiesInFile(copy.data(), copy.size())) << broken.what;
-    EXPECT_FALSE(ShellCanReadSafely(copy.data(), copy.size())) << broken.what;
+    EXPECT_FALSE(ShellReaderStaysInFile(copy.data(), copy.size())) << broken.what;
   }
 }
 

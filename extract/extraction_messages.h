@@ -1,15 +1,11 @@
 #pragma once
-// Every message the program shows, with its caption.
+// The messages of the Extract command and of the extraction run behind it.
 #include "platform/message_boxes.h"
 #include "res/version_info.h"
 
 namespace morvane::messages {
 
-// The user left something out or chose something unusable.
-inline const std::wstring kFoolCaption = L"  バカ ？！・・・";
-// The source module has no usable icon group.
-inline const std::wstring kSorryCaption = L"  ゴメン ？！・・・";
-
+// The low-level resource errors carry the program's title.
 inline const Message kLoadLibraryExError{L"LoadLibraryEx Error !!", MORVANE_TITLE_W};
 inline const Message kLoadResourceError{L"LoadResource Error !!", MORVANE_TITLE_W};
 inline const Message kLockResourceError{L"LockResource Error !!", MORVANE_TITLE_W};
@@ -19,8 +15,5 @@ inline const Message kCannotWriteFile{L"ファイルを書き込めません。"
 
 inline const Message kNameAFile{L"ファイルを指定してください。", kFoolCaption};
 inline const Message kSelectAnIcon{L"アイコンを選択してください。", kFoolCaption};
-
-inline const Message kIconFileRefused{L"アイコンファイルは指定できません。", kFoolCaption};
-inline const Message kNoIcons{L"アイコンがありません。", kFoolCaption};
 
 }  // namespace morvane::messages
