@@ -1,7 +1,7 @@
 #include "extract/module_icon_groups.h"
 
 #include "extract/extraction_messages.h"
-#include "extract/icon_source.h"
+#include "platform/icon_source.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "preview/preview_messages.h"
-#include "extract/icon_source.h"
+#include "platform/icon_source.h"
 
 namespace morvane {
 

@@ -1,4 +1,4 @@
-#include "extract/icon_source.h"
+#include "platform/icon_source.h"
 
 namespace morvane {
 
