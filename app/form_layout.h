@@ -29,7 +29,6 @@ enum ControlId : int {
 
 struct ControlLayout {
   ControlId id;
-  const wchar_t* name;
   ControlKind kind;
   const wchar_t* caption;
   int x, y, width, height;
@@ -39,20 +38,20 @@ struct ControlLayout {
 
 // In the order the window creates them.
 inline constexpr std::array<ControlLayout, 13> kFormLayout{{
-    {kPicture1, L"Picture1", ControlKind::PictureBox, L"", 284, 40, 32, 32, 11, true},
-    {kFrame1, L"Frame1", ControlKind::Frame, L"", 4, 0, 321, 93, 8, true},
-    {kCheck1, L"Check1", ControlKind::CheckBox, L"全アイコン", 244, 12, 73, 16, 9, true},
-    {kCmdMake, L"cmdMake", ControlKind::Button, L"抽出", 116, 12, 93, 17, 4, true},
-    {kText1Source, L"Text1(1)", ControlKind::TextBox, L"", 12, 68, 221, 18, 1, true},
-    {kText1Destination, L"Text1(0)", ControlKind::TextBox, L"", 12, 32, 221, 18, 0, true},
-    {kCommand1Source, L"Command1(1)", ControlKind::Button, L"参照", 240, 68, 37, 17, 3, true},
-    {kCommand1Destination, L"Command1(0)", ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
-    {kLabel3, L"Label3", ControlKind::Label, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
-    {kLabel1Source, L"Label1(1)", ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
-    {kLabel1Destination, L"Label1(0)", ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5,
+    {kPicture1, ControlKind::PictureBox, L"", 284, 40, 32, 32, 11, true},
+    {kFrame1, ControlKind::Frame, L"", 4, 0, 321, 93, 8, true},
+    {kCheck1, ControlKind::CheckBox, L"全アイコン", 244, 12, 73, 16, 9, true},
+    {kCmdMake, ControlKind::Button, L"抽出", 116, 12, 93, 17, 4, true},
+    {kText1Source, ControlKind::TextBox, L"", 12, 68, 221, 18, 1, true},
+    {kText1Destination, ControlKind::TextBox, L"", 12, 32, 221, 18, 0, true},
+    {kCommand1Source, ControlKind::Button, L"参照", 240, 68, 37, 17, 3, true},
+    {kCommand1Destination, ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
+    {kLabel3, ControlKind::Label, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
+    {kLabel1Source, ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
+    {kLabel1Destination, ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5,
      true},
-    {kLabel2Folder, L"Label2(1)", ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
-    {kListView1, L"ListView1", ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
+    {kLabel2Folder, ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
+    {kListView1, ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
 }};
 
 // A control's initial caption or content.

@@ -8,8 +8,25 @@
 
 namespace morvane {
 
+namespace {
+
+// Raises the window's loading flag for one scope: selection changes meanwhile are no clicks.
+class LoadingScope {
+ public:
+  explicit LoadingScope(bool& loading) : loading_(loading) { loading_ = true; }
+  ~LoadingScope() { loading_ = false; }
+  LoadingScope(const LoadingScope&) = delete;
+  LoadingScope& operator=(const LoadingScope&) = delete;
+
+ private:
+  bool& loading_;
+};
+
+}  // namespace
+
 void MainWindow::Form_Load() {
-  const auto source = SourcePathFromArguments(platform_.process.Arguments());
+  const auto source =
+      SourcePathFromArguments(ArgumentsAfterProgramName(platform_.process.CommandLine()));
   if (!source) return;
   // The window is never shown in this run, so its preview would never be seen.
   LoadIconList(*source, PreviewPictures::Skipped);
@@ -23,19 +40,16 @@ void MainWindow::Form_QueryUnload() { platform_.process.EndProgram(); }
 void MainWindow::cmdMake_Click() { morvane::cmdMake_Click(controls_, platform_, iconCount_); }
 
 void MainWindow::Command1_Click(int index) {
-  SetControlsEnabled(controls_, false);
+  const BusyScope busy(controls_);
   try {
-    if (index == 0) {
-      BrowseDestinationFolder(controls_, platform_);
-    } else {
-      loading_ = true;
-      BrowseSourceFile(controls_, platform_, iconCount_, fileDialogName_);
-    }
+    if (index == 0) return BrowseDestinationFolder(controls_, platform_);
+    const LoadingScope loading(loading_);
+    const auto chosen = ChooseSourceFile(platform_.fileDialog, fileDialogName_);
+    if (!chosen) return ResetSourceDisplay(controls_);
+    morvane::LoadIconList(controls_, platform_, iconCount_, *chosen);
   } catch (...) {
     // A failure inside the dialog or the loader ends that step only; the window recovers.
   }
-  loading_ = false;
-  SetControlsEnabled(controls_, true);
 }
 
 DropEffect MainWindow::ListView1_OLEDragOver(const DragState& drag) { return DropEffectFor(drag); }
@@ -54,9 +68,8 @@ void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& f
 }
 
 void MainWindow::LoadIconList(const std::wstring& path, PreviewPictures pictures) {
-  loading_ = true;
+  const LoadingScope loading(loading_);
   morvane::LoadIconList(controls_, platform_, iconCount_, path, pictures);
-  loading_ = false;
 }
 
 void MainWindow::ListView1_Click() { morvane::ListView1_Click(controls_, iconCount_); }

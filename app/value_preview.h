@@ -18,7 +18,7 @@ class ValuePreview final : public IconListView, public PreviewImageList, public 
   std::optional<int> SelectedIndex() const override { return selected_; }
 
   void RemoveAll() override {}
-  void AddCanvasImage(int) override {}
+  void AddCanvasImage() override {}
 
   void SetAutoRedraw(bool) override {}
   void Clear() override {}

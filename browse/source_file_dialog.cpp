@@ -1,33 +1,21 @@
 #include "browse/source_file_dialog.h"
 
-#include "preview/icon_list.h"
+#include "platform/path_names.h"
 
 namespace morvane {
 
 std::wstring InitialFileName(const std::wstring& remembered) {
   if (remembered.empty()) return L"c:\\*.*";
-  const std::size_t cut = remembered.rfind(L'\\');
-  const std::wstring folder =
-      cut == std::wstring::npos ? remembered : remembered.substr(0, cut + 1);
-  return folder + L"*.*";
+  // Without a "\" the name stays whole.
+  const std::wstring folder = FolderOf(remembered);
+  return (folder.empty() ? remembered : folder) + L"*.*";
 }
 
-void ResetSourceDisplay(const FormControls& form) {
-  form.Text1[1]->SetText(L"");
-  form.Label2->SetCaption(L"");
-  form.Picture1->SetAutoRedraw(true);
-  form.Picture1->Clear();
-  form.Picture1->SetAutoRedraw(false);
-  EmptyPreviewList(form);
-}
-
-void BrowseSourceFile(const FormControls& form, Platform& platform, std::int16_t& iconCount,
-                      std::wstring& fileName) {
+std::optional<std::wstring> ChooseSourceFile(FileDialog& dialog, std::wstring& fileName) {
   fileName = InitialFileName(fileName);
-  const auto chosen = platform.fileDialog.ShowOpen(fileName);
-  if (!chosen) return ResetSourceDisplay(form);
-  fileName = *chosen;
-  LoadIconList(form, platform, iconCount, *chosen);
+  const auto chosen = dialog.ShowOpen(fileName);
+  if (chosen) fileName = *chosen;
+  return chosen;
 }
 
 }  // namespace morvane

@@ -1,10 +1,9 @@
 #pragma once
 // The source file's browse button: the open-file dialog.
-#include <cstdint>
+#include <optional>
 #include <string>
 
-#include "platform/form_controls.h"
-#include "platform/platform.h"
+#include "platform/dialogs.h"
 
 namespace morvane {
 
@@ -12,13 +11,9 @@ namespace morvane {
 // file followed by "*.*".
 std::wstring InitialFileName(const std::wstring& remembered);
 
-// Empties the source field, the folder label and the preview; the icon count and the
-// counter stay as they are.
-void ResetSourceDisplay(const FormControls& form);
-
-// Shows the dialog and loads the chosen file, or resets the source display on a cancel.
-// `fileName` is the dialog's remembered name, kept by the window between two uses.
-void BrowseSourceFile(const FormControls& form, Platform& platform, std::int16_t& iconCount,
-                      std::wstring& fileName);
+// Shows the dialog for all files and gives the chosen file's path, or nothing when the user
+// cancels or the dialog fails. `fileName` is the dialog's remembered name, kept by the window
+// between two uses.
+std::optional<std::wstring> ChooseSourceFile(FileDialog& dialog, std::wstring& fileName);
 
 }  // namespace morvane

@@ -8,8 +8,17 @@ namespace morvane {
 
 namespace {
 
-const wchar_t kExtract[] = L"抽出";
-const wchar_t kExtracting[] = L"抽出中";
+// The Extract button reads "抽出中" for as long as the run lasts.
+class ExtractingCaption {
+ public:
+  explicit ExtractingCaption(Button& button) : button_(button) { button_.SetCaption(L"抽出中"); }
+  ~ExtractingCaption() { button_.SetCaption(L"抽出"); }
+  ExtractingCaption(const ExtractingCaption&) = delete;
+  ExtractingCaption& operator=(const ExtractingCaption&) = delete;
+
+ private:
+  Button& button_;
+};
 
 void Extract(const FormControls& form, Platform& platform, std::int16_t iconCount) {
   if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount);
@@ -30,14 +39,10 @@ void cmdMake_Click(const FormControls& form, Platform& platform, std::int16_t ic
     SetDestinationFolder(form, platform.process.ProgramFolder());
     platform.process.DoEvents();
   }
-  SetControlsEnabled(form, false);
-  form.cmdMake->SetCaption(kExtracting);
+  const BusyScope busy(form);
+  const ExtractingCaption caption(*form.cmdMake);
   platform.process.DoEvents();  // shows the busy state before the work starts
-
   Extract(form, platform, iconCount);
-
-  form.cmdMake->SetCaption(kExtract);
-  SetControlsEnabled(form, true);
 }
 
 }  // namespace morvane

@@ -23,7 +23,6 @@ class Label {
 class Button {
  public:
   virtual ~Button() = default;
-  virtual std::wstring Caption() const = 0;
   virtual void SetCaption(const std::wstring& caption) = 0;
   virtual void SetEnabled(bool enabled) = 0;
 };

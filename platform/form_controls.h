@@ -19,4 +19,19 @@ struct FormControls {
   PreviewCanvas* Picture1{};
 };
 
+// A form's controls in the order above. Every form names its controls alike, and has one
+// preview that is the list, the image list and the canvas at once.
+template <class Form>
+FormControls ControlsOf(Form& form) {
+  return {{&form.destinationField, &form.sourceField},
+          {&form.destinationBrowse, &form.sourceBrowse},
+          &form.extractButton,
+          &form.allIcons,
+          &form.folderLabel,
+          &form.counterLabel,
+          &form.preview,
+          &form.preview,
+          &form.preview};
+}
+
 }  // namespace morvane

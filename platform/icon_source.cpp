@@ -6,7 +6,7 @@ IconSource OpenIconSource(ResourceModules& modules, PathNames& paths, const std:
   IconSource named{path, modules.Open(path)};
   if (!named.module || !named.module->IconGroupNames().empty()) return named;
 
-  const std::wstring name = path.substr(path.rfind(L'\\') + 1);  // all of it without a "\"
+  const std::wstring name = NameOf(path);
   const std::wstring mun = paths.WindowsFolder() + L"SystemResources\\" + name + L".mun";
   if (name.empty() || !paths.FileExists(mun)) return named;
   named.module.reset();

@@ -4,6 +4,16 @@
 
 namespace morvane {
 
+// A Windows path split at its last "\": the folder up to and including it (empty when there is
+// none), and the name after it (the whole path when there is none). "/" does not split.
+inline std::wstring FolderOf(const std::wstring& path) {
+  const std::size_t cut = path.rfind(L'\\');
+  return cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
+}
+inline std::wstring NameOf(const std::wstring& path) {
+  return path.substr(FolderOf(path).size());
+}
+
 class PathNames {
  public:
   virtual ~PathNames() = default;

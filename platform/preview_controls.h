@@ -23,8 +23,8 @@ class PreviewImageList {  // ImageList1
  public:
   virtual ~PreviewImageList() = default;
   virtual void RemoveAll() = 0;
-  // Stores a copy of the canvas's kept bitmap under `position`.
-  virtual void AddCanvasImage(int position) = 0;
+  // Stores a copy of the canvas's kept bitmap as the next picture.
+  virtual void AddCanvasImage() = 0;
 };
 
 class PreviewCanvas {  // Picture1

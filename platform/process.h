@@ -8,8 +8,8 @@ class Process {
   virtual ~Process() = default;
   // The folder that holds the program's executable, ending in "\".
   virtual std::wstring ProgramFolder() = 0;
-  // The command line after the program's own name.
-  virtual std::wstring Arguments() = 0;
+  // The whole command line, the program's own name first.
+  virtual std::wstring CommandLine() = 0;
   // Lets the window events that are waiting run once.
   virtual void DoEvents() = 0;
   // Ends the program at once; in the real program this does not return.

@@ -17,17 +17,26 @@ bool IsIconFileName(const std::wstring& path) {
   return tail == L".ico";
 }
 
-void ResetPreview(const FormControls& form) {
+// The canvas's persistent drawing, on for one scope: what is drawn then shows at its end.
+class PersistentDrawing {
+ public:
+  explicit PersistentDrawing(PreviewCanvas& canvas) : canvas_(canvas) { canvas_.SetAutoRedraw(true); }
+  ~PersistentDrawing() { canvas_.SetAutoRedraw(false); }
+  PersistentDrawing(const PersistentDrawing&) = delete;
+  PersistentDrawing& operator=(const PersistentDrawing&) = delete;
+
+ private:
+  PreviewCanvas& canvas_;
+};
+
+void EmptySourceFields(const FormControls& form) {
   form.Text1[1]->SetText(L"");
   form.Label2->SetCaption(L"");
-  form.Picture1->SetAutoRedraw(true);
-  form.Picture1->Clear();
-  EmptyPreviewList(form);
 }
 
 void FillPreview(const FormControls& form, const std::wstring& path, int count) {
   form.Picture1->DrawFileIcons(path, count, [&form](int i) {
-    form.ImageList1->AddCanvasImage(i);
+    form.ImageList1->AddCanvasImage();
     form.ListView1->SetImagesAttached(true);
     form.ListView1->AddItem(i, std::to_wstring(i), i);
     form.Picture1->Clear();
@@ -35,6 +44,15 @@ void FillPreview(const FormControls& form, const std::wstring& path, int count) 
 }
 
 }  // namespace
+
+void ResetSourceDisplay(const FormControls& form) {
+  EmptySourceFields(form);
+  {
+    const PersistentDrawing drawing(*form.Picture1);
+    form.Picture1->Clear();
+  }
+  EmptyPreviewList(form);
+}
 
 void EmptyPreviewList(const FormControls& form) {
   form.ListView1->SetImagesAttached(false);
@@ -53,11 +71,12 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
   // A short (8.3) path becomes its long form, or empty when it has none.
   std::wstring path = givenPath;
   if (path.find(L'~') != std::wstring::npos) path = platform.paths.LongPathName(path).value_or(L"");
-  const std::size_t cut = path.rfind(L'\\');
-  const std::wstring folder = cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
-  const std::wstring name = cut == std::wstring::npos ? path : path.substr(cut + 1);
+  const std::wstring folder = FolderOf(path), name = NameOf(path);
 
-  ResetPreview(form);
+  EmptySourceFields(form);
+  const PersistentDrawing drawing(*form.Picture1);  // until the load ends, however it ends
+  form.Picture1->Clear();
+  EmptyPreviewList(form);
   // The icons may live in another file than the one named; the fields keep the named one.
   const std::wstring source = OpenIconSource(platform.resources, platform.paths, path).path;
   // The count is kept in 16 bits: a larger one is held at the top rather than wrapped.
@@ -79,15 +98,15 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
       form.Label3->SetCaption(CounterText(*selected, iconCount));
     }
   }
-  form.Picture1->SetAutoRedraw(false);
 }
 
 void ListView1_Click(const FormControls& form, std::int16_t iconCount) {
   const auto selected = form.ListView1->SelectedIndex();
   if (!selected) return;
-  form.Picture1->SetAutoRedraw(true);
-  form.Picture1->ShowImage(*selected);
-  form.Picture1->SetAutoRedraw(false);
+  {
+    const PersistentDrawing drawing(*form.Picture1);
+    form.Picture1->ShowImage(*selected);
+  }
   form.Label3->SetCaption(CounterText(*selected, iconCount));
 }
 

@@ -21,6 +21,10 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
 // does nothing when no item is selected.
 void ListView1_Click(const FormControls& form, std::int16_t iconCount);
 
+// Empties the source field, the folder label and the preview; the icon count and the
+// counter stay as they are.
+void ResetSourceDisplay(const FormControls& form);
+
 // Empties the list and its image list, letting the list go of the images first.
 void EmptyPreviewList(const FormControls& form);
 

@@ -105,10 +105,10 @@ std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
   RegisterFormClass(instance, WindowProc);
   RECT frame{0, 0, window->Scale(kClientWidth), window->Scale(kClientHeight)};
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-  CreateWindowExW(0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                  window.get());
-  if (!window->hwnd_) return nullptr;
+  const HWND created = CreateWindowExW(
+      0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, window.get());
+  if (!created || !window->hwnd_) return nullptr;
   return window;
 }
 
@@ -156,8 +156,8 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item.CtlID != kPicture1 || !preview_) break;
-      preview_->Paint(item.hDC);
+      if (item.CtlID != kPicture1 || !controls_) break;
+      controls_->preview.Paint(item.hDC);
       return TRUE;
     }
     case WM_DESTROY:
@@ -169,33 +169,25 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+FormWindow::Controls::Controls(const FormWindow& window, int canvasSize)
+    : destinationField(window.Control(kText1Destination)),
+      sourceField(window.Control(kText1Source)),
+      destinationBrowse(window.Control(kCommand1Destination)),
+      sourceBrowse(window.Control(kCommand1Source)),
+      extractButton(window.Control(kCmdMake)),
+      allIcons(window.Control(kCheck1)),
+      folderLabel(window.Control(kLabel2Folder)),
+      counterLabel(window.Control(kLabel3)),
+      preview(window.Control(kListView1), window.Control(kPicture1), canvasSize) {}
+
 void FormWindow::OnCreate() {
   uiFont_.reset(MessageFont());
   counterFont_.reset(CounterFont(dpi_));
   CreateControls();
   ArrangeStacking();
   services_.SetOwner(hwnd_);
-
-  destinationField_.emplace(Control(kText1Destination));
-  sourceField_.emplace(Control(kText1Source));
-  extractButton_.emplace(Control(kCmdMake));
-  destinationBrowse_.emplace(Control(kCommand1Destination));
-  sourceBrowse_.emplace(Control(kCommand1Source));
-  allIcons_.emplace(Control(kCheck1));
-  folderLabel_.emplace(Control(kLabel2Folder));
-  counterLabel_.emplace(Control(kLabel3));
-  preview_.emplace(Control(kListView1), Control(kPicture1), Scale(kCanvasSize));
-
-  const FormControls controls{{&*destinationField_, &*sourceField_},
-                              {&*destinationBrowse_, &*sourceBrowse_},
-                              &*extractButton_,
-                              &*allIcons_,
-                              &*folderLabel_,
-                              &*counterLabel_,
-                              &*preview_,
-                              &*preview_,
-                              &*preview_};
-  logic_.emplace(controls, services_.platform);
+  controls_.emplace(*this, Scale(kCanvasSize));
+  logic_.emplace(ControlsOf(*controls_), services_.platform);
 }
 
 void FormWindow::RegisterDropTargets() {

@@ -63,11 +63,16 @@ class FormWindow {
   // Drops onto the list and the source field; the destination field takes none.
   Microsoft::WRL::ComPtr<DropTarget> listDropTarget_, sourceDropTarget_;
 
-  std::optional<Win32TextBox> destinationField_, sourceField_;
-  std::optional<Win32Button> extractButton_, destinationBrowse_, sourceBrowse_;
-  std::optional<Win32CheckBox> allIcons_;
-  std::optional<Win32Label> folderLabel_, counterLabel_;
-  std::optional<Win32Preview> preview_;
+  // The controls over their handles, made once they exist.
+  struct Controls {
+    Controls(const FormWindow& window, int canvasSize);
+    Win32TextBox destinationField, sourceField;
+    Win32Button destinationBrowse, sourceBrowse, extractButton;
+    Win32CheckBox allIcons;
+    Win32Label folderLabel, counterLabel;
+    Win32Preview preview;
+  };
+  std::optional<Controls> controls_;
   std::optional<MainWindow> logic_;
 };
 

@@ -5,21 +5,8 @@
 namespace morvane::win32 {
 
 bool HiddenForm::Wanted() {
-  return SourcePathFromArguments(Win32Process().Arguments()).has_value();
-}
-
-HiddenForm::HiddenForm() {
-  counterLabel_.caption = CaptionOf(kLabel3);
-  const FormControls controls{{&destinationField_, &sourceField_},
-                              {&destinationBrowse_, &sourceBrowse_},
-                              &extractButton_,
-                              &allIcons_,
-                              &folderLabel_,
-                              &counterLabel_,
-                              &preview_,
-                              &preview_,
-                              &preview_};
-  logic_.emplace(controls, services_.platform);
+  return SourcePathFromArguments(ArgumentsAfterProgramName(Win32Process().CommandLine()))
+      .has_value();
 }
 
 }  // namespace morvane::win32

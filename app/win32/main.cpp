@@ -36,9 +36,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   late::InitCommonControlsEx(&controls);
 
+  // Without a file on the command line, loading the form changes nothing: show it.
   auto window = morvane::win32::FormWindow::Create(instance);
   if (!window) return 1;
-  window->logic().Form_Load();
 
   // OLE for drops onto the window and the shell's folder browser.
   const OleScope ole;

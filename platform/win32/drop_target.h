@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/drag_and_drop.h"
+#include "platform/drag_state.h"
 
 namespace morvane::win32 {
 

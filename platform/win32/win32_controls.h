@@ -39,7 +39,6 @@ class Win32Label final : public Label {
 class Win32Button final : public Button {
  public:
   explicit Win32Button(HWND window) : window_(window) {}
-  std::wstring Caption() const override { return WindowText(window_); }
   void SetCaption(const std::wstring& caption) override {
     SetWindowTextW(window_, caption.c_str());
   }

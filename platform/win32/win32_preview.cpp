@@ -68,12 +68,11 @@ std::optional<int> Win32Preview::SelectedIndex() const {
 
 void Win32Preview::RemoveAll() { late::ImageList_Remove(images_.get(), -1); }
 
-void Win32Preview::AddCanvasImage(int position) {
+void Win32Preview::AddCanvasImage() {
   // The image list copies the bitmap, which must not be selected into a DC meanwhile.
   SelectObject(keptDc_.get(), keptDcDefault_);
   late::ImageList_Add(images_.get(), kept_.get(), nullptr);
   SelectObject(keptDc_.get(), kept_.get());
-  (void)position;  // images are only ever appended, in position order
 }
 
 void Win32Preview::SetAutoRedraw(bool on) {

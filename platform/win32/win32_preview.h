@@ -18,7 +18,7 @@ class Win32Preview final : public IconListView, public PreviewImageList, public 
   std::optional<int> SelectedIndex() const override;
 
   void RemoveAll() override;
-  void AddCanvasImage(int position) override;
+  void AddCanvasImage() override;
 
   void SetAutoRedraw(bool on) override;
   void Clear() override;

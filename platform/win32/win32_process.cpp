@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "app/command_line.h"
-
 namespace morvane::win32 {
 
 std::wstring Win32Process::ProgramFolder() {
@@ -19,7 +17,7 @@ std::wstring Win32Process::ProgramFolder() {
   return path.substr(0, path.rfind(L'\\') + 1);
 }
 
-std::wstring Win32Process::Arguments() { return ArgumentsAfterProgramName(GetCommandLineW()); }
+std::wstring Win32Process::CommandLine() { return GetCommandLineW(); }
 
 void Win32Process::DoEvents() {
   MSG message;

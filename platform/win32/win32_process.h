@@ -6,7 +6,7 @@ namespace morvane::win32 {
 class Win32Process final : public Process {
  public:
   std::wstring ProgramFolder() override;
-  std::wstring Arguments() override;
+  std::wstring CommandLine() override;
   void DoEvents() override;
   void EndProgram() override;
 };

@@ -78,9 +78,9 @@ void FakePreview::RemoveAll() {
   journal_.push_back(L"ListImages.Clear");
 }
 
-void FakePreview::AddCanvasImage(int position) {
-  images.insert(images.begin() + (position - 1), canvas);
-  journal_.push_back(L"ListImages.Add " + std::to_wstring(position));
+void FakePreview::AddCanvasImage() {
+  images.push_back(canvas);
+  journal_.push_back(L"ListImages.Add " + std::to_wstring(images.size()));
 }
 
 void FakePreview::SetAutoRedraw(bool on) {

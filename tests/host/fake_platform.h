@@ -10,7 +10,7 @@
 
 #include "platform/form_controls.h"
 #include "platform/platform.h"
-#include "app/value_controls.h"
+#include "tests/host/recorded_controls.h"
 
 namespace morvane::testing {
 
@@ -67,7 +67,7 @@ class FakePreview final : public IconListView, public PreviewImageList, public P
   void AddItem(int position, const std::wstring& text, int imageNumber) override;
   std::optional<int> SelectedIndex() const override { return selected; }
   void RemoveAll() override;
-  void AddCanvasImage(int position) override;
+  void AddCanvasImage() override;
   void SetAutoRedraw(bool on) override;
   void Clear() override;
   void DrawFileIcons(const std::wstring& path, int count,
@@ -121,12 +121,12 @@ class FakeProcess final : public Process {
  public:
   explicit FakeProcess(Journal& journal) : journal_(journal) {}
   std::wstring ProgramFolder() override { return programFolder; }
-  std::wstring Arguments() override { return arguments; }
+  std::wstring CommandLine() override { return L"Morvane.exe " + arguments; }
   void DoEvents() override { journal_.push_back(L"DoEvents"); }
   void EndProgram() override { journal_.push_back(L"EndProgram"); }
 
   std::wstring programFolder = L"C:\\Tools\\";
-  std::wstring arguments;
+  std::wstring arguments;  // what the command line holds after the program's name
 
  private:
   Journal& journal_;
@@ -162,24 +162,16 @@ class FakeFolderBrowser final : public FolderBrowser {
 // The window's controls and the services, wired together.
 struct FakeForm {
   Journal journal;
-  ValueTextBox destinationField{L"Text1(0)", &journal};
-  ValueTextBox sourceField{L"Text1(1)", &journal};
-  ValueLabel folderLabel{L"Label2(1)", &journal};
-  ValueLabel counterLabel{L"Label3", &journal};
-  ValueButton extractButton{L"cmdMake", &journal, L"抽出"};
-  ValueButton destinationBrowse{L"Command1(0)", &journal, L"参照"};
-  ValueButton sourceBrowse{L"Command1(1)", &journal, L"参照"};
+  RecordedTextBox destinationField{L"Text1(0)", journal};
+  RecordedTextBox sourceField{L"Text1(1)", journal};
+  RecordedButton destinationBrowse{L"Command1(0)", journal, L"参照"};
+  RecordedButton sourceBrowse{L"Command1(1)", journal, L"参照"};
+  RecordedButton extractButton{L"cmdMake", journal, L"抽出"};
   ValueCheckBox allIcons;
+  RecordedLabel folderLabel{L"Label2(1)", journal};
+  RecordedLabel counterLabel{L"Label3", journal};
   FakePreview preview{journal};
-  FormControls controls{{&destinationField, &sourceField},
-                        {&destinationBrowse, &sourceBrowse},
-                        &extractButton,
-                        &allIcons,
-                        &folderLabel,
-                        &counterLabel,
-                        &preview,
-                        &preview,
-                        &preview};
+  FormControls controls = ControlsOf(*this);
 
   FakeMessageBoxes messages;
   FakeResourceModules resources;

@@ -2,7 +2,7 @@
 // Steps that several handlers write into the fake journal.
 #include <initializer_list>
 
-#include "app/value_controls.h"
+#include "tests/host/recorded_controls.h"
 
 namespace morvane::testing {
 
