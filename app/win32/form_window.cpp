@@ -143,8 +143,7 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      OnCreate();
-      return 0;
+      return OnCreate() ? 0 : -1;  // -1 makes CreateWindowExW fail
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_COMMAND:
@@ -180,14 +179,20 @@ FormWindow::Controls::Controls(const FormWindow& window, int canvasSize)
       counterLabel(window.Control(kLabel3)),
       preview(window.Control(kListView1), window.Control(kPicture1), canvasSize) {}
 
-void FormWindow::OnCreate() {
-  uiFont_.reset(MessageFont());
-  counterFont_.reset(CounterFont(dpi_));
-  CreateControls();
-  ArrangeStacking();
-  services_.SetOwner(hwnd_);
-  controls_.emplace(*this, Scale(kCanvasSize));
-  logic_.emplace(ControlsOf(*controls_), services_.platform);
+bool FormWindow::OnCreate() noexcept {
+  try {
+    uiFont_.reset(MessageFont());
+    counterFont_.reset(CounterFont(dpi_));
+    CreateControls();
+    ArrangeStacking();
+    services_.SetOwner(hwnd_);
+    controls_.emplace(*this, Scale(kCanvasSize));
+    logic_.emplace(ControlsOf(*controls_), services_.platform);
+    return true;
+  } catch (...) {
+    logic_.reset();
+    return false;
+  }
 }
 
 void FormWindow::RegisterDropTargets() {

@@ -44,7 +44,8 @@ class FormWindow {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCreate();
+  // Creates the controls and the logic over them; false when that failed.
+  bool OnCreate() noexcept;
   void CreateControls();
   void ArrangeStacking();
   LRESULT OnNotify(const NMHDR& header);

@@ -35,13 +35,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   late::InitCommonControlsEx(&controls);
+  // OLE for drops onto the window and the shell's folder browser; it outlives the window,
+  // whose drop targets are revoked as it goes.
+  const OleScope ole;
 
   // Without a file on the command line, loading the form changes nothing: show it.
   auto window = morvane::win32::FormWindow::Create(instance);
   if (!window) return 1;
-
-  // OLE for drops onto the window and the shell's folder browser.
-  const OleScope ole;
   window->Show(showCommand);
 
   MSG message;

@@ -1,7 +1,7 @@
 #include "platform/win32/drop_target.h"
 
 #include <shellapi.h>
-#include "platform/win32/late_bound.h"
+#include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
 
@@ -30,16 +30,15 @@ bool OffersFileList(IDataObject* data) {
 std::vector<std::wstring> FileList(IDataObject* data) {
   std::vector<std::wstring> files;
   FORMATETC format = FileListFormat();
-  STGMEDIUM medium{};
-  if (!data || FAILED(data->GetData(&format, &medium))) return files;
-  const auto drop = static_cast<HDROP>(medium.hGlobal);
+  unique_stgmedium medium;
+  if (!data || FAILED(data->GetData(&format, medium.receive()))) return files;
+  const auto drop = static_cast<HDROP>(medium.get().hGlobal);
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
     path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
     files.push_back(std::move(path));
   }
-  late::ReleaseStgMedium(&medium);
   return files;
 }
 

@@ -54,4 +54,19 @@ using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;             // INVAL
 using unique_handle = UniqueHandle<HANDLE, CloseHandle>;                // null when invalid
 using unique_view = UniqueHandle<const void*, UnmapView>;               // MapViewOfFile
 
+// The storage medium that IDataObject::GetData fills; an empty one (TYMED_NULL) releases nothing.
+class unique_stgmedium {
+ public:
+  unique_stgmedium() = default;
+  unique_stgmedium(const unique_stgmedium&) = delete;
+  unique_stgmedium& operator=(const unique_stgmedium&) = delete;
+  ~unique_stgmedium() { late::ReleaseStgMedium(&medium_); }
+
+  STGMEDIUM* receive() { return &medium_; }
+  const STGMEDIUM& get() const { return medium_; }
+
+ private:
+  STGMEDIUM medium_{};
+};
+
 }  // namespace morvane::win32
