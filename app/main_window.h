@@ -1,5 +1,6 @@
 #pragma once
-// The main window's logic: its handlers and procedures, and the one number it keeps.
+// The main window's logic (app/): its handlers and procedures, and the one number it keeps. It
+// reaches Windows only through the interfaces of platform/; app/win32/ wires it to the real ones.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -1,5 +1,6 @@
 #pragma once
-// Bytes of a file, and the little-endian values that every Windows format stores in them.
+// formats/: the binary formats Morvane reads and writes, plain C++ over bytes that includes
+// nothing of the program. Here: bytes of a file, and the little-endian values in them.
 #include <cstddef>
 #include <cstdint>
 #include <vector>

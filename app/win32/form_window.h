@@ -1,6 +1,7 @@
 #pragma once
-// The real main window: creates the controls of the layout and hands their events to the
-// window logic.
+// The composition root (app/win32/) puts the program together: wWinMain, this window, the form
+// of one-shot runs and the Win32 services. The real main window creates the controls of the
+// layout and hands their events to the window logic.
 #include <windows.h>
 
 #include <wrl/client.h>

@@ -89,7 +89,7 @@ void Win32Preview::DrawFileIcons(const std::wstring& path, int count,
   // underneath, at the system's large icon size; with ids asked for, it also fills every
   // handle under Wine's x86_64 build, where ExtractIconExW fills only the first.
   constexpr int kBatch = 64;
-  const bool readable = ShellCanRead(path);  // else every icon draws nothing
+  const bool readable = IsSafeForShellReader(path);  // else every icon draws nothing
   const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
   for (int first = 0; first < count; first += kBatch) {
     const int size = std::min(kBatch, count - first);

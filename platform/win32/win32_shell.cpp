@@ -7,7 +7,7 @@
 
 namespace morvane::win32 {
 
-bool ShellCanRead(const std::wstring& path) {
+bool IsSafeForShellReader(const std::wstring& path) {
   // A file that cannot be mapped, such as a missing or empty one, is the shell's to judge.
   unique_hfile file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, 0, nullptr)};
@@ -22,7 +22,7 @@ bool ShellCanRead(const std::wstring& path) {
 }
 
 unsigned Win32ShellIcons::CountIcons(const std::wstring& path) {
-  if (!ShellCanRead(path)) return 0;
+  if (!IsSafeForShellReader(path)) return 0;
   // With the index -1 the "icon" is the number of icons in the file.
   const HICON count = ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), static_cast<UINT>(-1));
   return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(count));

@@ -9,7 +9,7 @@ namespace morvane::win32 {
 
 // Whether the shell may read icons from the file: not for a module whose resource table
 // points outside it, which makes the shell's reader fault.
-bool ShellCanRead(const std::wstring& path);
+bool IsSafeForShellReader(const std::wstring& path);
 
 class Win32ShellIcons final : public ShellIcons {
  public:
