@@ -11,7 +11,6 @@ namespace {
 
 namespace dir = group_directory;
 
-constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr std::uint32_t kSubdirectory = 0x80000000u;
 constexpr std::uint32_t kRtGroupIcon = 14;
 constexpr int kLevels = 3;  // type, name, language
@@ -85,14 +84,10 @@ class ResourceTree {
   std::size_t budget_;
 };
 
-bool TableLiesInFile(const std::uint8_t* bytes, std::size_t size, bool forShell) {
-  const FileBytes file(bytes, size);
-  if (!file.Has(0, 2) || bytes[0] != 'M' || bytes[1] != 'Z') return true;
-  if (!file.Has(0x3C, 4)) return false;
-  const std::uint64_t header = file.U32(0x3C);
-  if (!file.Has(header, 24)) return false;
-  if (file.U32(header) != kPeSignature) return true;  // a 16-bit module, or none at all
+}  // namespace
 
+bool PeResourceTableLiesInFile(const FileBytes& file, std::uint64_t header, bool forShell) {
+  if (!file.Has(header, 24)) return false;
   const std::uint32_t sectionCount = file.U16(header + 6);
   const std::uint32_t optionalSize = file.U16(header + 20);
   const std::uint64_t optional = header + 24;
@@ -113,16 +108,6 @@ bool TableLiesInFile(const std::uint8_t* bytes, std::size_t size, bool forShell)
         {file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize, file.U32(s + 20)});
   }
   return ResourceTree(file, std::move(sections), forShell).LiesInFile(resources);
-}
-
-}  // namespace
-
-bool ResourceTableLiesInFile(const std::uint8_t* file, std::size_t size) {
-  return TableLiesInFile(file, size, false);
-}
-
-bool ShellReaderStaysInFile(const std::uint8_t* file, std::size_t size) {
-  return TableLiesInFile(file, size, true);
 }
 
 }  // namespace morvane

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "formats/pe_resource_table.h"
+#include "formats/module_file.h"
+#include "platform/win32/ne_resource_module.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -118,7 +119,8 @@ std::unique_ptr<ResourceModule> Win32ResourceModules::Open(const std::wstring& p
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.get(), &size)) return nullptr;
   unique_hmodule module{LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)};
-  if (!module) return nullptr;
+  // The resource functions refuse 16-bit modules: those are read through their own table.
+  if (!module) return OpenNeModule(file.get(), static_cast<std::uint64_t>(size.QuadPart));
   auto opened = std::make_unique<Win32ResourceModule>(std::move(module), std::move(file),
                                                       static_cast<std::uint64_t>(size.QuadPart));
   // A resource table that points outside the file would lead the resource functions there.

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "formats/pe_resource_table.h"
+#include "formats/module_file.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -18,7 +18,7 @@ bool IsSafeForShellReader(const std::wstring& path) {
   unique_view view{MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0)};
   if (!view) return true;
   return ShellReaderStaysInFile(static_cast<const std::uint8_t*>(view.get()),
-                            static_cast<std::size_t>(size.QuadPart));
+                                static_cast<std::size_t>(size.QuadPart));
 }
 
 unsigned Win32ShellIcons::CountIcons(const std::wstring& path) {

@@ -1,6 +1,7 @@
 // A libFuzzer target over everything Morvane reads from outside: the command line, the group
-// directories of a module (with the .ico header built from them), and the resource table
-// that is checked before the shell reads a file. The first byte picks which one the rest is.
+// directories of a module (with the .ico header built from them), the resource tables that are
+// checked before the shell reads a file, and the resource table of NE modules. The first byte picks
+// which one the rest is.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -9,7 +10,8 @@
 #include "app/command_line.h"
 #include "formats/group_directory.h"
 #include "formats/icon_header.h"
-#include "formats/pe_resource_table.h"
+#include "formats/module_file.h"
+#include "formats/ne_resource_table.h"
 #include "tests/common/icon_bytes.h"
 
 namespace {
@@ -59,11 +61,32 @@ void GroupDirectory(const std::uint8_t* data, std::size_t size) {
   Check(morvane::testing::IsSelfConsistentIco(ico));
 }
 
+// The bytes are a file read as an NE module: every part the extraction copies starts where
+// its resource starts and is no longer than it. Where the shell may read the file, every
+// group directory and image lies inside it.
+void NeResourceTable(const std::uint8_t* data, std::size_t size) {
+  const morvane::FileBytes file(data, size);
+  std::uint64_t header = 0;
+  if (morvane::KindOfModule(file, header) != morvane::ModuleKind::Ne) return;
+  const auto table = morvane::ReadNeResourceTable(file, header);
+  if (!table) return;
+  const bool shellSafe = morvane::ShellReaderStaysInFile(data, size);
+  for (const morvane::NeGroup& group : table->groups) {
+    const morvane::NeResource part = morvane::GroupDirectoryPart(file, group.data);
+    Check(part.offset == group.data.offset && part.length <= group.data.length);
+    if (shellSafe) Check(file.Has(group.data.offset, 6));
+  }
+  for (const auto& [id, image] : table->icons) {
+    Check(table->Icon(id) != nullptr && morvane::ImagePart(image, 40).length <= 40);
+    if (shellSafe) Check(file.Has(image.offset, image.length));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  switch (data[0] % 3) {
+  switch (data[0] % 4) {
     case 0:
       CommandLine(data + 1, size - 1);
       break;
@@ -72,6 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     case 2:
       morvane::ShellReaderStaysInFile(data + 1, size - 1);
+      break;
+    case 3:
+      NeResourceTable(data + 1, size - 1);
       break;
   }
   return 0;

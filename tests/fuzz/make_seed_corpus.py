@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
-"""Writes the seed inputs of input_fuzzer: a few command lines, group directories and small
-PE modules with a resource table. The first byte of each picks what the rest is (0 command
-line, 1 group directory, 2 file for the resource table check).
+"""Writes the seed inputs of input_fuzzer: a few command lines, group directories, small PE
+modules with a resource table and small NE modules. The first byte of each picks what the
+rest is (0 command line, 1 group directory, 2 file for the resource table checks, 3 file for
+the NE resource table reader).
 
     make_seed_corpus.py OUT_DIR
 """
 import os
 import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'fixtures'))
+from make_fixtures import dib, ne_module, png  # noqa: E402
 
 
 def command_line(text):
@@ -60,6 +64,12 @@ def pe_module(group, image, pe32_plus=False):
     return b'\2' + headers + bytes(section_at - len(headers)) + resources
 
 
+def ne_library():
+    """Three groups in table order: a number, a name and a number; 4-bit, 32-bit and PNG."""
+    return ne_module([(5, [dib(16, 4, 1), dib(8, 32, 2)]), ('NAMED', [png(8, 3)]),
+                      (1, [dib(16, 4, 4)])], 4, library=True)
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -75,6 +85,10 @@ def main():
         'module_pe32': pe_module(group_directory([(32, 4, len(image), 1)])[1:], image),
         'module_pe32_plus': pe_module(group_directory([(32, 4, len(image), 1)])[1:], image, True),
         'module_16_bit': b'\2MZ' + bytes(0x3A) + struct.pack('<I', 0x40) + b'NE' + bytes(60),
+        'module_ne_library': b'\3' + ne_library(),
+        'module_ne_program': b'\3' + ne_module([(1, [dib(16, 4, 2)])], 9, library=False,
+                                               code=bytes(range(100))),
+        'shell_ne_library': b'\2' + ne_library(),
     }
     for name, data in seeds.items():
         with open(os.path.join(out, name), 'wb') as f:

@@ -130,7 +130,11 @@ TEST_F(FixtureExtraction, FilesThatAreNoModule) {
   const fs::path text = out.path() / "notes.txt";
   std::ofstream(text) << "just some text, not a module\n";
   const fs::path missing = out.path() / "gone.dll";
-  for (const fs::path& source : {text, missing}) {
+  // A DOS program: an "MZ" file whose new header is neither PE nor NE.
+  const fs::path dos = out.path() / "dos.exe";
+  std::string program = "MZ" + std::string(0x3A, '\0') + std::string("\x40\0\0\0", 4);
+  std::ofstream(dos, std::ios::binary) << program + "LE" + std::string(64, '\0');
+  for (const fs::path& source : {text, missing, dos}) {
     SCOPED_TRACE(source.string());
     TempFolder dest;
     form.SetSource(source);
@@ -148,7 +152,7 @@ TEST_F(FixtureExtraction, FilesThatAreNoModule) {
 TEST_F(FixtureExtraction, BrokenModulesGiveAMessageOrSoundFiles) {
   int variants = 0;
   for (const auto& entry : fs::directory_iterator(FixtureDir() / "corrupt")) {
-    if (entry.path().extension() != ".dll") continue;
+    if (entry.path().extension() != ".dll" && entry.path().extension() != ".icl") continue;
     ++variants;
     SCOPED_TRACE(entry.path().filename().string());
     TempFolder single;
@@ -162,7 +166,7 @@ TEST_F(FixtureExtraction, BrokenModulesGiveAMessageOrSoundFiles) {
       EXPECT_TRUE(IsSelfConsistentIco(bytes)) << fs::path(name).string();
     }
   }
-  EXPECT_GT(variants, 40);
+  EXPECT_GT(variants, 80);
 }
 
 TEST_F(FixtureExtraction, AnOlderLongerFileIsReplacedWhole) {

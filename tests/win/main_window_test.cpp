@@ -247,6 +247,34 @@ TEST_F(MainWindowTest, ARealModuleLoadsEveryIcon) {
   EXPECT_EQ(Counter(), L"Icon No．： 1/" + std::to_wstring(count));
 }
 
+// The shell numbers the icons of a 16-bit module in its table's order; each picture is the
+// icon of the file that extracting it writes.
+TEST_F(MainWindowTest, SixteenBitModulesShowTheIconsTheyWrite) {
+  for (const auto& [name, count] : {std::pair{"library.icl", 5}, std::pair{"app16.exe", 1}}) {
+    SCOPED_TRACE(name);
+    const fs::path module = FixtureDir() / "modules" / name;
+    window->logic().LoadIconList(module.wstring());
+    PumpMessages();
+    ASSERT_EQ(window->logic().iconCount(), count);
+
+    TempFolder out;
+    SetWindowTextW(Control(kText1Destination), out.WithBackslash().c_str());
+    SendMessageW(Control(kCheck1), BM_SETCHECK, BST_CHECKED, 0);
+    window->logic().cmdMake_Click();
+    const auto written = FilesIn(out.path());
+    ASSERT_EQ(static_cast<int>(written.size()), count);
+    for (int number = 1; number <= count; ++number) {
+      wchar_t file[16];
+      swprintf(file, 16, L"%03d.ico", number);
+      const fs::path ico = out.path() / (module.stem().wstring() + file);
+      EXPECT_EQ(ImagePixels(number), IconPixels(ico, 1)) << number;
+    }
+    if (count > 1) {
+      EXPECT_NE(ImagePixels(1), ImagePixels(2));  // the check tells icons apart
+    }
+  }
+}
+
 TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
   const fs::path shell32 = WineModule("shell32.dll");
   window->logic().LoadIconList(shell32.wstring());

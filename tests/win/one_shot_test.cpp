@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "tests/common/icon_bytes.h"
-#include "tests/win/pe_icon_reader.h"
+#include "tests/win/module_icon_reader.h"
 #include "tests/win/program_runner.h"
 #include "tests/win/test_files.h"
 
@@ -72,11 +72,22 @@ TEST_F(OneShot, AnUnquotedPathWorksToo) {
   EXPECT_EQ(files[L"broken001.ico"], ExpectedIcon("broken001"));
 }
 
-TEST_F(OneShot, WineModulesGiveEveryOneOfTheirGroups) {
-  for (const char* module : {"notepad.exe", "shell32.dll"}) {
+// Wine's own modules, and 16-bit ones that the resource functions refuse: an icon library
+// and a program.
+TEST_F(OneShot, ModulesGiveEveryOneOfTheirGroups) {
+  const struct {
+    fs::path source;
+    std::vector<FileBytes> (*expect)(const FileBytes&);
+  } modules[] = {
+      {WineModule("notepad.exe"), IconFilesFromPe},
+      {WineModule("shell32.dll"), IconFilesFromPe},
+      {FixtureDir() / "modules" / "library.icl", IconFilesFromNe},
+      {FixtureDir() / "modules" / "app16.exe", IconFilesFromNe},
+  };
+  for (const auto& [source, expect] : modules) {
+    const std::string module = source.filename().string();
     SCOPED_TRACE(module);
-    const fs::path source = WineModule(module);
-    const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(source));
+    const std::vector<FileBytes> expected = expect(ReadAll(source));
     const ProgramRun run = RunProgram(exe(), source.wstring());
 
     ASSERT_TRUE(run.ended);
@@ -89,7 +100,7 @@ TEST_F(OneShot, WineModulesGiveEveryOneOfTheirGroups) {
       swprintf(number, 8, L"%03u", static_cast<unsigned>(i + 1));
       EXPECT_EQ(files[base + number + L".ico"], expected[i]) << i + 1;
     }
-    std::printf("%s: %zu files\n", module, files.size());
+    std::printf("%s: %zu files\n", module.c_str(), files.size());
     for (const auto& file : files) fs::remove(folder.path() / file.first);
   }
 }
@@ -150,7 +161,7 @@ TEST_F(OneShot, UnusableFilesShowTheirMessagesInOrderAndWriteNothing) {
 TEST_F(OneShot, BrokenModulesEndWithAMessageOrSoundFiles) {
   int variants = 0, withFiles = 0;
   for (const auto& entry : fs::directory_iterator(FixtureDir() / "corrupt")) {
-    if (entry.path().extension() != ".dll") continue;
+    if (entry.path().extension() != ".dll" && entry.path().extension() != ".icl") continue;
     ++variants;
     SCOPED_TRACE(entry.path().filename().string());
     const ProgramRun run = RunProgram(exe(), entry.path().wstring(), 30000);
@@ -164,7 +175,7 @@ TEST_F(OneShot, BrokenModulesEndWithAMessageOrSoundFiles) {
       fs::remove(folder.path() / name);
     }
   }
-  EXPECT_GT(variants, 40);
+  EXPECT_GT(variants, 80);
   std::printf("%d broken variants, %d of them wrote files\n", variants, withFiles);
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/win/pe_icon_reader.h"
+#include "tests/win/module_icon_reader.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/win/message_box_catcher.h"
-#include "tests/win/pe_icon_reader.h"
+#include "tests/win/module_icon_reader.h"
 #include "tests/win/real_form.h"
 
 namespace morvane::testing {

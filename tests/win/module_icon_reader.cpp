@@ -1,4 +1,4 @@
-#include "tests/win/pe_icon_reader.h"
+#include "tests/win/module_icon_reader.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -108,12 +108,21 @@ void PutLE(FileBytes& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-FileBytes IcoFromGroup(const PeFile& pe, const FileBytes& group) {
-  const std::uint32_t count = group.at(4) | group.at(5) << 8;
+std::uint32_t LE(const FileBytes& bytes, std::size_t at, int size) {
+  if (at + size > bytes.size()) throw std::runtime_error("read past the end");
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + i];
+  return value;
+}
+
+// `imageOf` gives the bytes of an image from its id and the size the group declares for it.
+template <class ImageOf>
+FileBytes IcoFromGroup(const FileBytes& group, ImageOf imageOf) {
+  const std::uint32_t count = LE(group, 4, 2);
   std::vector<FileBytes> images;
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::size_t entry = 6 + 14 * i;
-    images.push_back(pe.ById(kRtIcon, group.at(entry + 12) | group.at(entry + 13) << 8));
+    images.push_back(imageOf(LE(group, entry + 12, 2), LE(group, entry + 8, 4)));
   }
   FileBytes ico(group.begin(), group.begin() + 6);
   std::uint32_t offset = 6 + 16 * count;
@@ -133,8 +142,48 @@ FileBytes IcoFromGroup(const PeFile& pe, const FileBytes& group) {
 std::vector<FileBytes> IconFilesFromPe(const FileBytes& file) {
   const PeFile pe(file);
   std::vector<FileBytes> icons;
-  for (const FileBytes& group : pe.AllOfType(kRtGroupIcon))
-    icons.push_back(IcoFromGroup(pe, group));
+  for (const FileBytes& group : pe.AllOfType(kRtGroupIcon)) {
+    icons.push_back(
+        IcoFromGroup(group, [&pe](std::uint32_t id, std::uint32_t) { return pe.ById(kRtIcon, id); }));
+  }
+  return icons;
+}
+
+std::vector<FileBytes> IconFilesFromNe(const FileBytes& file) {
+  const std::uint32_t ne = LE(file, 0x3C, 4);
+  if (LE(file, ne, 2) != 0x454E) throw std::runtime_error("no NE signature");
+  const std::uint32_t table = ne + LE(file, ne + 0x24, 2);
+  const std::uint32_t shift = LE(file, table, 2);
+  // Where each resource of a type lies: (id, offset, length), in table order.
+  struct Resource {
+    std::uint32_t id, offset, length;
+  };
+  std::vector<Resource> groups, images;
+  for (std::uint32_t at = table + 2; LE(file, at, 2) != 0;) {
+    const std::uint32_t type = LE(file, at, 2), count = LE(file, at + 2, 2);
+    for (std::uint32_t i = 0; i < count; ++i) {
+      const std::uint32_t record = at + 8 + 12 * i;
+      const Resource resource{LE(file, record + 6, 2), LE(file, record, 2) << shift,
+                              LE(file, record + 2, 2) << shift};
+      if (type == 0x800E) groups.push_back(resource);
+      if (type == 0x8003) images.push_back(resource);
+    }
+    at += 8 + 12 * count;
+  }
+  auto bytes = [&file](std::uint32_t offset, std::uint32_t length) {
+    if (offset + std::size_t{length} > file.size()) throw std::runtime_error("data past the end");
+    return FileBytes(file.begin() + offset, file.begin() + offset + length);
+  };
+  std::vector<FileBytes> icons;
+  for (const Resource& group : groups) {
+    const FileBytes directory = bytes(group.offset, 6 + 14 * LE(file, group.offset + 4, 2));
+    icons.push_back(IcoFromGroup(directory, [&](std::uint32_t id, std::uint32_t declared) {
+      for (const Resource& image : images) {
+        if (image.id == (id | 0x8000)) return bytes(image.offset, std::min(declared, image.length));
+      }
+      throw std::runtime_error("missing image");
+    }));
+  }
   return icons;
 }
 
