@@ -5,22 +5,18 @@
 #include "browse/destination_folder_dialog.h"
 #include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
+#include "platform/scope_exit.h"
 
 namespace morvane {
 
 namespace {
 
-// Raises the window's loading flag for one scope: selection changes meanwhile are no clicks.
-class LoadingScope {
- public:
-  explicit LoadingScope(bool& loading) : loading_(loading) { loading_ = true; }
-  ~LoadingScope() { loading_ = false; }
-  LoadingScope(const LoadingScope&) = delete;
-  LoadingScope& operator=(const LoadingScope&) = delete;
-
- private:
-  bool& loading_;
-};
+// Raises the window's loading flag until the scope ends: selection changes meanwhile are no
+// clicks.
+auto Loading(bool& loading) {
+  loading = true;
+  return ScopeExit([&loading] { loading = false; });
+}
 
 }  // namespace
 
@@ -43,7 +39,7 @@ void MainWindow::Command1_Click(int index) {
   const BusyScope busy(controls_);
   try {
     if (index == 0) return BrowseDestinationFolder(controls_, platform_);
-    const LoadingScope loading(loading_);
+    const auto loading = Loading(loading_);
     const auto chosen = ChooseSourceFile(platform_.fileDialog, fileDialogName_);
     if (!chosen) return ResetSourceDisplay(controls_);
     morvane::LoadIconList(controls_, platform_, iconCount_, *chosen);
@@ -68,7 +64,7 @@ void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& f
 }
 
 void MainWindow::LoadIconList(const std::wstring& path, PreviewPictures pictures) {
-  const LoadingScope loading(loading_);
+  const auto loading = Loading(loading_);
   morvane::LoadIconList(controls_, platform_, iconCount_, path, pictures);
 }
 

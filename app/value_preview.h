@@ -16,6 +16,7 @@ class ValuePreview final : public IconListView, public PreviewImageList, public 
     if (items_++ == 0) selected_ = position;
   }
   std::optional<int> SelectedIndex() const override { return selected_; }
+  void HoldDrawing(bool) override {}
 
   void RemoveAll() override {}
   void AddCanvasImage() override {}

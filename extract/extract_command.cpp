@@ -3,22 +3,11 @@
 #include "app/busy_state.h"
 #include "extract/extraction_messages.h"
 #include "extract/icon_file_writer.h"
+#include "platform/scope_exit.h"
 
 namespace morvane {
 
 namespace {
-
-// The Extract button reads "抽出中" for as long as the run lasts.
-class ExtractingCaption {
- public:
-  explicit ExtractingCaption(Button& button) : button_(button) { button_.SetCaption(L"抽出中"); }
-  ~ExtractingCaption() { button_.SetCaption(L"抽出"); }
-  ExtractingCaption(const ExtractingCaption&) = delete;
-  ExtractingCaption& operator=(const ExtractingCaption&) = delete;
-
- private:
-  Button& button_;
-};
 
 void Extract(const FormControls& form, Platform& platform, std::int16_t iconCount) {
   if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount);
@@ -40,7 +29,8 @@ void cmdMake_Click(const FormControls& form, Platform& platform, std::int16_t ic
     platform.process.DoEvents();
   }
   const BusyScope busy(form);
-  const ExtractingCaption caption(*form.cmdMake);
+  form.cmdMake->SetCaption(L"抽出中");  // for as long as the run lasts
+  const ScopeExit extracted([&form] { form.cmdMake->SetCaption(L"抽出"); });
   platform.process.DoEvents();  // shows the busy state before the work starts
   Extract(form, platform, iconCount);
 }

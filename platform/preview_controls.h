@@ -17,6 +17,9 @@ class IconListView {  // ListView1
   virtual void AddItem(int position, const std::wstring& text, int imageNumber) = 0;
   // The selected item's position, or nothing when no item is selected.
   virtual std::optional<int> SelectedIndex() const = 0;
+  // While held, the list neither lays out nor paints what changes on the screen; released, it
+  // shows the result at once. A shown list would otherwise repaint with every item added.
+  virtual void HoldDrawing(bool held) = 0;
 };
 
 class PreviewImageList {  // ImageList1

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/scope_exit.h"
 #include "preview/preview_messages.h"
 #include "platform/icon_source.h"
 
@@ -17,17 +18,11 @@ bool IsIconFileName(const std::wstring& path) {
   return tail == L".ico";
 }
 
-// The canvas's persistent drawing, on for one scope: what is drawn then shows at its end.
-class PersistentDrawing {
- public:
-  explicit PersistentDrawing(PreviewCanvas& canvas) : canvas_(canvas) { canvas_.SetAutoRedraw(true); }
-  ~PersistentDrawing() { canvas_.SetAutoRedraw(false); }
-  PersistentDrawing(const PersistentDrawing&) = delete;
-  PersistentDrawing& operator=(const PersistentDrawing&) = delete;
-
- private:
-  PreviewCanvas& canvas_;
-};
+// The canvas's persistent drawing, on until the scope ends: what is drawn then shows at its end.
+auto PersistentDrawing(PreviewCanvas& canvas) {
+  canvas.SetAutoRedraw(true);
+  return ScopeExit([&canvas] { canvas.SetAutoRedraw(false); });
+}
 
 void EmptySourceFields(const FormControls& form) {
   form.Text1[1]->SetText(L"");
@@ -35,6 +30,9 @@ void EmptySourceFields(const FormControls& form) {
 }
 
 void FillPreview(const FormControls& form, const std::wstring& path, int count) {
+  // The list paints once, with every item, when the scope ends.
+  form.ListView1->HoldDrawing(true);
+  const ScopeExit release([&form] { form.ListView1->HoldDrawing(false); });
   form.Picture1->DrawFileIcons(path, count, [&form](int i) {
     form.ImageList1->AddCanvasImage();
     form.ListView1->SetImagesAttached(true);
@@ -48,7 +46,7 @@ void FillPreview(const FormControls& form, const std::wstring& path, int count) 
 void ResetSourceDisplay(const FormControls& form) {
   EmptySourceFields(form);
   {
-    const PersistentDrawing drawing(*form.Picture1);
+    const auto drawing = PersistentDrawing(*form.Picture1);
     form.Picture1->Clear();
   }
   EmptyPreviewList(form);
@@ -74,7 +72,7 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
   const std::wstring folder = FolderOf(path), name = NameOf(path);
 
   EmptySourceFields(form);
-  const PersistentDrawing drawing(*form.Picture1);  // until the load ends, however it ends
+  const auto drawing = PersistentDrawing(*form.Picture1);  // until the load ends, however it ends
   form.Picture1->Clear();
   EmptyPreviewList(form);
   // The icons may live in another file than the one named; the fields keep the named one.
@@ -104,7 +102,7 @@ void ListView1_Click(const FormControls& form, std::int16_t iconCount) {
   const auto selected = form.ListView1->SelectedIndex();
   if (!selected) return;
   {
-    const PersistentDrawing drawing(*form.Picture1);
+    const auto drawing = PersistentDrawing(*form.Picture1);
     form.Picture1->ShowImage(*selected);
   }
   form.Label3->SetCaption(CounterText(*selected, iconCount));

@@ -37,6 +37,10 @@ inline int ImageList_Add(HIMAGELIST images, HBITMAP image, HBITMAP mask) {
   MORVANE_LATE(L"comctl32.dll", ImageList_Add);
   return bound(images, image, mask);
 }
+inline int ImageList_GetImageCount(HIMAGELIST images) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_GetImageCount);
+  return bound(images);
+}
 inline BOOL ImageList_Remove(HIMAGELIST images, int index) {
   MORVANE_LATE(L"comctl32.dll", ImageList_Remove);
   return bound(images, index);

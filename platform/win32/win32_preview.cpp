@@ -25,6 +25,10 @@ HBITMAP CanvasBitmap(int size) {
   return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
+// Colour without mask or alpha: each picture is the whole canvas, background included.
+constexpr UINT kImageFlags = ILC_COLOR24;
+constexpr int kImageGrowth = 64;
+
 }  // namespace
 
 Win32Preview::Win32Preview(HWND list, HWND canvas, int canvasSize)
@@ -34,12 +38,14 @@ Win32Preview::Win32Preview(HWND list, HWND canvas, int canvasSize)
       kept_(CanvasBitmap(canvasSize)),
       keptDc_(CreateCompatibleDC(nullptr)),
       keptDcDefault_(SelectObject(keptDc_.get(), kept_.get())),
-      // Colour without mask or alpha: each picture is the whole canvas, background included.
-      images_(late::ImageList_Create(canvasSize, canvasSize, ILC_COLOR24, 0, 64)) {
+      images_(late::ImageList_Create(canvasSize, canvasSize, kImageFlags, 0, kImageGrowth)) {
   ClearKeptBitmap();
 }
 
 void Win32Preview::SetImagesAttached(bool attached) {
+  // Attaching the list that is attached changes nothing, but the control would lay out anew.
+  if (attached == imagesAttached_) return;
+  imagesAttached_ = attached;
   ListView_SetImageList(list_, attached ? images_.get() : nullptr, LVSIL_NORMAL);
 }
 
@@ -58,6 +64,11 @@ void Win32Preview::AddItem(int position, const std::wstring& text, int imageNumb
     const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
     ListView_SetItemState(list_, added, state, state);
   }
+}
+
+void Win32Preview::HoldDrawing(bool held) {
+  SendMessageW(list_, WM_SETREDRAW, !held, 0);
+  if (!held) RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
 }
 
 std::optional<int> Win32Preview::SelectedIndex() const {
@@ -91,6 +102,7 @@ void Win32Preview::DrawFileIcons(const std::wstring& path, int count,
   constexpr int kBatch = 64;
   const bool readable = IsSafeForShellReader(path);  // else every icon draws nothing
   const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
+  ReserveImages(count);
   for (int first = 0; first < count; first += kBatch) {
     const int size = std::min(kBatch, count - first);
     std::array<HICON, kBatch> extracted{};
@@ -108,6 +120,17 @@ void Win32Preview::DrawFileIcons(const std::wstring& path, int count,
       drawn(first + i + 1);
     }
   }
+}
+
+// Room for every picture of a load at once: grown a few at a time, the image list would copy
+// all its earlier pictures again at every step.
+void Win32Preview::ReserveImages(int count) {
+  if (late::ImageList_GetImageCount(images_.get()) != 0) return;
+  unique_himagelist reserved{
+      late::ImageList_Create(size_, size_, kImageFlags, count, kImageGrowth)};
+  if (!reserved) return;
+  if (imagesAttached_) ListView_SetImageList(list_, reserved.get(), LVSIL_NORMAL);
+  images_ = std::move(reserved);
 }
 
 void Win32Preview::ShowImage(int number) {

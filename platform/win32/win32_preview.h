@@ -16,6 +16,7 @@ class Win32Preview final : public IconListView, public PreviewImageList, public 
   void RemoveAllItems() override;
   void AddItem(int position, const std::wstring& text, int imageNumber) override;
   std::optional<int> SelectedIndex() const override;
+  void HoldDrawing(bool held) override;
 
   void RemoveAll() override;
   void AddCanvasImage() override;
@@ -31,6 +32,7 @@ class Win32Preview final : public IconListView, public PreviewImageList, public 
 
  private:
   void ClearKeptBitmap();
+  void ReserveImages(int count);
   void ShowKeptBitmap();
 
   HWND list_;
@@ -40,6 +42,7 @@ class Win32Preview final : public IconListView, public PreviewImageList, public 
   unique_hdc keptDc_;      // holds kept_, but while the image list copies it
   HGDIOBJ keptDcDefault_;  // the bitmap the DC was made with
   bool autoRedraw_ = false;
+  bool imagesAttached_ = false;
   unique_himagelist images_;
 };
 

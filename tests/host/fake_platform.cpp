@@ -68,6 +68,7 @@ void FakePreview::RemoveAllItems() {
 
 void FakePreview::AddItem(int position, const std::wstring& text, int imageNumber) {
   if (items.empty()) selected = position;
+  if (!held) ++itemsAddedWhileShown;
   items.insert(items.begin() + (position - 1), Item{text, imageNumber});
   journal_.push_back(L"ListItems.Add " + std::to_wstring(position) + L" " + text + L" " +
                      std::to_wstring(imageNumber));

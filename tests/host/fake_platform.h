@@ -66,6 +66,7 @@ class FakePreview final : public IconListView, public PreviewImageList, public P
   void RemoveAllItems() override;
   void AddItem(int position, const std::wstring& text, int imageNumber) override;
   std::optional<int> SelectedIndex() const override { return selected; }
+  void HoldDrawing(bool on) override { held = on; }
   void RemoveAll() override;
   void AddCanvasImage() override;
   void SetAutoRedraw(bool on) override;
@@ -81,6 +82,8 @@ class FakePreview final : public IconListView, public PreviewImageList, public P
   std::vector<Item> items;
   std::optional<int> selected;
   bool attached = false;
+  bool held = false;                 // whether the list's drawing is held
+  int itemsAddedWhileShown = 0;      // items added while it was not
   std::vector<std::wstring> images;  // what the canvas held when each was added
   std::wstring canvas;               // what the canvas shows: "" when clear
 

@@ -47,6 +47,9 @@ TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
   EXPECT_TRUE(form.messages.shown.empty());
   EXPECT_EQ(form.preview.selected, 1);
   EXPECT_TRUE(form.preview.attached);
+  // The list painted once: every item came while its drawing was held, and it is free again.
+  EXPECT_EQ(form.preview.itemsAddedWhileShown, 0);
+  EXPECT_FALSE(form.preview.held);
   // Image i is icon i - 1 drawn on the cleared canvas, and the canvas shows icon 1.
   EXPECT_EQ(form.preview.images,
             (std::vector<std::wstring>{L"D:\\apps\\tool.exe#0", L"D:\\apps\\tool.exe#1",
