@@ -38,7 +38,7 @@ ControlClass ClassOf(ControlKind kind) {
     case ControlKind::ListView:
       return {WC_LISTVIEWW,
               LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE |
-                  WS_TABSTOP,
+                  LVS_OWNERDATA | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
   }
   return {WC_STATICW, 0, 0};
@@ -145,7 +145,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       return OnCreate() ? 0 : -1;  // -1 makes CreateWindowExW fail
     case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
@@ -251,9 +251,11 @@ void FormWindow::OnCommand(int id, int code) {
   if (id == kCommand1Source) logic_->Command1_Click(1);
 }
 
-LRESULT FormWindow::OnNotify(const NMHDR& header) {
+LRESULT FormWindow::OnNotify(NMHDR& header) {
   if (header.idFrom != kListView1 || !logic_) return 0;
-  if (header.code == NM_CLICK) {
+  if (header.code == LVN_GETDISPINFOW) {
+    controls_->preview.Describe(reinterpret_cast<NMLVDISPINFOW&>(header));
+  } else if (header.code == NM_CLICK) {
     logic_->ListView1_Click();
   } else if (header.code == LVN_ITEMCHANGED) {
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);

@@ -49,7 +49,7 @@ class FormWindow {
   bool OnCreate() noexcept;
   void CreateControls();
   void ArrangeStacking();
-  LRESULT OnNotify(const NMHDR& header);
+  LRESULT OnNotify(NMHDR& header);
   void OnCommand(int id, int code);
   void RegisterDropTargets();
   void RevokeDropTargets();

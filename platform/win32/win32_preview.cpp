@@ -49,21 +49,30 @@ void Win32Preview::SetImagesAttached(bool attached) {
   ListView_SetImageList(list_, attached ? images_.get() : nullptr, LVSIL_NORMAL);
 }
 
-void Win32Preview::RemoveAllItems() { ListView_DeleteAllItems(list_); }
+void Win32Preview::RemoveAllItems() {
+  items_.clear();
+  ListView_DeleteAllItems(list_);
+}
 
+// The list (LVS_OWNERDATA) keeps only the count and the selection; it asks for the rest.
 void Win32Preview::AddItem(int position, const std::wstring& text, int imageNumber) {
-  const bool wasEmpty = ListView_GetItemCount(list_) == 0;
-  LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_IMAGE;
-  item.iItem = position - 1;
-  item.pszText = const_cast<wchar_t*>(text.c_str());
-  item.iImage = imageNumber - 1;
-  const int added =
-      static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (wasEmpty && added >= 0) {
+  const std::size_t at = std::min(static_cast<std::size_t>(position - 1), items_.size());
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), {text, imageNumber - 1});
+  ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOINVALIDATEALL);
+  if (items_.size() == 1) {
     const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
-    ListView_SetItemState(list_, added, state, state);
+    ListView_SetItemState(list_, static_cast<int>(at), state, state);
   }
+}
+
+void Win32Preview::Describe(NMLVDISPINFOW& request) const {
+  LVITEMW& item = request.item;
+  if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= items_.size()) return;
+  const Item& described = items_[static_cast<std::size_t>(item.iItem)];
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    lstrcpynW(item.pszText, described.text.c_str(), item.cchTextMax);
+  }
+  if (item.mask & LVIF_IMAGE) item.iImage = described.image;
 }
 
 void Win32Preview::HoldDrawing(bool held) {
