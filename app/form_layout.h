@@ -48,18 +48,20 @@ inline constexpr std::array<ControlLayout, 13> kFormLayout{{
     {kCommand1Destination, ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
     {kLabel3, ControlKind::Label, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
     {kLabel1Source, ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
-    {kLabel1Destination, ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5,
-     true},
+    {kLabel1Destination, ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5, true},
     {kLabel2Folder, ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
     {kListView1, ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
 }};
 
-// A control's initial caption or content.
-inline const wchar_t* CaptionOf(ControlId id) {
+// A control's row of the layout; every id has one.
+inline const ControlLayout& LayoutOf(ControlId id) {
   for (const ControlLayout& control : kFormLayout) {
-    if (control.id == id) return control.caption;
+    if (control.id == id) return control;
   }
-  return L"";
+  return kFormLayout.front();
 }
+
+// A control's initial caption or content.
+inline const wchar_t* CaptionOf(ControlId id) { return LayoutOf(id).caption; }
 
 }  // namespace morvane

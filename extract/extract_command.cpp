@@ -32,6 +32,7 @@ void cmdMake_Click(const FormControls& form, Platform& platform, std::int16_t ic
   form.cmdMake->SetCaption(L"抽出中");  // for as long as the run lasts
   const ScopeExit extracted([&form] { form.cmdMake->SetCaption(L"抽出"); });
   platform.process.DoEvents();  // shows the busy state before the work starts
+  const auto waiting = Waiting(platform.cursor);
   Extract(form, platform, iconCount);
 }
 

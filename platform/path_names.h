@@ -10,9 +10,7 @@ inline std::wstring FolderOf(const std::wstring& path) {
   const std::size_t cut = path.rfind(L'\\');
   return cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
 }
-inline std::wstring NameOf(const std::wstring& path) {
-  return path.substr(FolderOf(path).size());
-}
+inline std::wstring NameOf(const std::wstring& path) { return path.substr(FolderOf(path).size()); }
 
 class PathNames {
  public:

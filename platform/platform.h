@@ -7,6 +7,7 @@
 #include "platform/process.h"
 #include "platform/resource_modules.h"
 #include "platform/shell_icons.h"
+#include "platform/wait_cursor.h"
 
 namespace morvane {
 
@@ -19,6 +20,7 @@ struct Platform {
   Process& process;
   FileDialog& fileDialog;
   FolderBrowser& folderBrowser;
+  WaitCursor& cursor;
 };
 
 }  // namespace morvane

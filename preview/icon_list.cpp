@@ -65,6 +65,7 @@ std::wstring CounterText(int number, int total) {
 void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
                   const std::wstring& givenPath, PreviewPictures pictures) {
   if (IsIconFileName(givenPath)) return platform.messages.Show(messages::kIconFileRefused);
+  const auto waiting = Waiting(platform.cursor);
 
   // A short (8.3) path becomes its long form, or empty when it has none.
   std::wstring path = givenPath;

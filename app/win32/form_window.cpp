@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "res/resource_ids.h"
@@ -58,15 +59,44 @@ HFONT MessageFont() {
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-// The counter's own font: a Japanese proportional gothic at 9.75 points, in whole pixels not
-// above that, so that its glyphs stay inside the label (rounded up, they reach one row below
-// it at 144 DPI).
-HFONT CounterFont(int dpi) {
+// How many rows from the top the counter's text inks, drawn as the label draws it.
+int InkedRows(HFONT font, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const unique_hbitmap canvas{CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
+  const unique_hdc dc{CreateCompatibleDC(nullptr)};
+  if (!canvas || !dc) return 0;
+  const HGDIOBJ previousBitmap = SelectObject(dc.get(), canvas.get());
+  const HGDIOBJ previousFont = SelectObject(dc.get(), font);
+  RECT area{0, 0, width, height};
+  FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawTextW(dc.get(), L"Icon No．： 0123456789/", -1, &area, DT_LEFT | DT_NOPREFIX);
+  GdiFlush();
+  SelectObject(dc.get(), previousFont);
+  SelectObject(dc.get(), previousBitmap);
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int row = height; row > 0; --row) {
+    for (int x = 0; x < width; ++x) {
+      if ((pixels[(row - 1) * width + x] & 0xFFFFFF) != 0xFFFFFF) return row;
+    }
+  }
+  return 0;
+}
+
+// The counter's own font: a Japanese proportional gothic at 9.75 points, in the whole pixels
+// not above that whose ink stays inside the label. Rounded up, its glyphs reach one row below
+// the label at 144 DPI; at 192 DPI they do even in whole pixels, and it is a pixel smaller.
+HFONT CounterFont(int dpi, SIZE label) {
   LOGFONTW font{};
-  font.lfHeight = -(975 * dpi / 7200);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(font.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
+  for (font.lfHeight = -(975 * dpi / 7200); font.lfHeight < -1; ++font.lfHeight) {
+    unique_hfont made{CreateFontIndirectW(&font)};
+    if (made && InkedRows(made.get(), 2 * label.cx, 2 * label.cy) <= label.cy)
+      return made.release();
+  }
   return CreateFontIndirectW(&font);
 }
 
@@ -149,6 +179,9 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_SETCURSOR:
+      if (services_.cursor.ShowIfWaiting()) return TRUE;
+      break;
     case WM_CLOSE:
     case WM_QUERYENDSESSION:
       if (logic_) logic_->Form_QueryUnload();
@@ -182,7 +215,8 @@ FormWindow::Controls::Controls(const FormWindow& window, int canvasSize)
 bool FormWindow::OnCreate() noexcept {
   try {
     uiFont_.reset(MessageFont());
-    counterFont_.reset(CounterFont(dpi_));
+    const ControlLayout& counter = LayoutOf(kLabel3);
+    counterFont_.reset(CounterFont(dpi_, {Scale(counter.width), Scale(counter.height)}));
     CreateControls();
     ArrangeStacking();
     services_.SetOwner(hwnd_);

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_resource_modules.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_wait_cursor.h"
 
 namespace morvane::win32 {
 
@@ -17,11 +18,13 @@ struct Win32Services {
   Win32Services(const Win32Services&) = delete;
   Win32Services& operator=(const Win32Services&) = delete;
 
-  // Message boxes and dialogs belong to this window; without one they have no owner.
+  // Message boxes, dialogs and the wait cursor belong to this window; without one they have
+  // no owner.
   void SetOwner(HWND owner) {
     messages.SetOwner(owner);
     fileDialog.SetOwner(owner);
     folderBrowser.SetOwner(owner);
+    cursor.SetOwner(owner);
   }
 
   Win32MessageBoxes messages;
@@ -32,8 +35,9 @@ struct Win32Services {
   Win32Process process;
   Win32FileDialog fileDialog;
   Win32FolderBrowser folderBrowser;
-  Platform platform{messages, resources, files,      shellIcons,
-                    paths,    process,   fileDialog, folderBrowser};
+  Win32WaitCursor cursor;
+  Platform platform{messages, resources,  files,         shellIcons, paths,
+                    process,  fileDialog, folderBrowser, cursor};
 };
 
 }  // namespace morvane::win32

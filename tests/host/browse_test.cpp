@@ -78,6 +78,7 @@ TEST_F(BrowseButtons, AFailureInsideTheLoaderIsSwallowedAndTheButtonsComeBack) {
   window.Command1_Click(1);
   EXPECT_EQ(Journal(form.journal.end() - 4, form.journal.end()), kEnable);
   EXPECT_TRUE(form.messages.shown.empty());
+  EXPECT_FALSE(form.cursor.states.back());  // the pointer no longer waits
 }
 
 TEST_F(BrowseButtons, TheFolderBrowserStartsAtDriveCAndFillsTheDestination) {

@@ -86,6 +86,7 @@ TEST_F(ExtractCommandTest, AFailureInsideTheRunIsShownWhileBusyAndTheWindowRecov
   form.destinationField.text = L"E:\\out\\";
   form.allIcons.checked = true;
   form.resources.modules.clear();  // the file went away after it was listed
+  form.cursor.states.clear();
   Click();
   EXPECT_EQ(
       form.journal,
@@ -95,6 +96,8 @@ TEST_F(ExtractCommandTest, AFailureInsideTheRunIsShownWhileBusyAndTheWindowRecov
   EXPECT_EQ(form.extractButton.caption, L"抽出");
   EXPECT_TRUE(form.extractButton.enabled && form.sourceBrowse.enabled &&
               form.destinationBrowse.enabled);
+  // The pointer waited from the start of the run until after its message.
+  EXPECT_EQ(form.cursor.states, (std::vector<bool>{true, false}));
 }
 
 TEST_F(ExtractCommandTest, AllIconsOfAFileWithNoneStillOpensTheModule) {

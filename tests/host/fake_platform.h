@@ -162,6 +162,12 @@ class FakeFolderBrowser final : public FolderBrowser {
   Journal& journal_;
 };
 
+class FakeWaitCursor final : public WaitCursor {
+ public:
+  void SetWaiting(bool waiting) override { states.push_back(waiting); }
+  std::vector<bool> states;  // each change, in order
+};
+
 // The window's controls and the services, wired together.
 struct FakeForm {
   Journal journal;
@@ -184,8 +190,9 @@ struct FakeForm {
   FakeProcess process{journal};
   FakeFileDialog fileDialog{journal};
   FakeFolderBrowser folderBrowser{journal};
-  Platform platform{messages, resources, files,      shellIcons,
-                    paths,    process,   fileDialog, folderBrowser};
+  FakeWaitCursor cursor;
+  Platform platform{messages, resources,  files,         shellIcons, paths,
+                    process,  fileDialog, folderBrowser, cursor};
 };
 
 }  // namespace morvane::testing

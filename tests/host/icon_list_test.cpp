@@ -50,6 +50,7 @@ TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
   // The list painted once: every item came while its drawing was held, and it is free again.
   EXPECT_EQ(form.preview.itemsAddedWhileShown, 0);
   EXPECT_FALSE(form.preview.held);
+  EXPECT_EQ(form.cursor.states, (std::vector<bool>{true, false}));
   // Image i is icon i - 1 drawn on the cleared canvas, and the canvas shows icon 1.
   EXPECT_EQ(form.preview.images,
             (std::vector<std::wstring>{L"D:\\apps\\tool.exe#0", L"D:\\apps\\tool.exe#1",
@@ -71,6 +72,7 @@ TEST_F(LoadIconListTest, RefusesIconFilesWithoutTouchingAnything) {
     EXPECT_EQ(form.sourceField.text, L"a.exe");
     EXPECT_EQ(form.preview.items.size(), 2u);
     EXPECT_TRUE(form.shellIcons.counted.size() == 1);
+    EXPECT_EQ(form.cursor.states.size(), 2u);  // only the first load waited
   }
 }
 

@@ -34,7 +34,8 @@ TEST(ResourceTable, SoundModulesPassAndOtherFilesAreLeftToTheShell) {
     EXPECT_TRUE(ShellReaderStaysInFile(module.data(), module.size())) << name;
   }
   const std::string text = "just text";
-  EXPECT_TRUE(ShellReaderStaysInFile(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  EXPECT_TRUE(
+      ShellReaderStaysInFile(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   EXPECT_TRUE(ShellReaderStaysInFile(nullptr, 0));
   // A 16-bit module is the resource functions' to refuse; the shell is kept from one whose
   // table, here a header of zeros, is no table at all.
@@ -116,7 +117,7 @@ TEST(NeResourceTable, GroupsComeInTableOrderAndImagesWithoutTheirPadding) {
   EXPECT_EQ(image->length, 304u);
   EXPECT_EQ(ImagePart(*image, 296).length, 296u);
   EXPECT_EQ(ImagePart(*image, 5000).length, 304u);  // declared more: the bytes it holds
-  EXPECT_EQ(table->Icon(0x8001), image);             // bit 15 set or not, as the shell looks
+  EXPECT_EQ(table->Icon(0x8001), image);            // bit 15 set or not, as the shell looks
   EXPECT_EQ(table->Icon(9), nullptr);
 }
 

@@ -14,7 +14,8 @@ namespace testing {
 
 class RecordedTextBox final : public ValueTextBox {
  public:
-  RecordedTextBox(std::wstring name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+  RecordedTextBox(std::wstring name, Journal& journal)
+      : name_(std::move(name)), journal_(journal) {}
   void SetText(const std::wstring& value) override {
     journal_.push_back(name_ + L"=" + value);
     ValueTextBox::SetText(value);

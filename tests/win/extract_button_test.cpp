@@ -99,7 +99,9 @@ TEST_F(ExtractButton, TheWindowIsBusyWhileAFailureIsShown) {
   MessageBoxCatcher boxes;
   std::wstring captionBehindBox;
   bool buttonsDisabled = false;
+  HCURSOR pointerBehindBox = nullptr;
   boxes.OnShow([&] {
+    pointerBehindBox = GetCursor();
     captionBehindBox = WindowText(Control(kCmdMake));
     buttonsDisabled = !IsWindowEnabled(Control(kCmdMake)) &&
                       !IsWindowEnabled(Control(kCommand1Destination)) &&
@@ -110,6 +112,9 @@ TEST_F(ExtractButton, TheWindowIsBusyWhileAFailureIsShown) {
   ASSERT_EQ(boxes.texts(), std::vector<std::wstring>{L"アイコンが抽出できません。"});
   EXPECT_EQ(captionBehindBox, L"抽出中");
   EXPECT_TRUE(buttonsDisabled);
+  // The pointer waits while the run does, and comes back once its message has ended it.
+  EXPECT_EQ(pointerBehindBox, LoadCursorW(nullptr, IDC_WAIT));
+  EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
   EXPECT_TRUE(IsWindowEnabled(Control(kCheck1)));
   EXPECT_EQ(FilesIn(out.path()).size(), 1u);
   ExpectIdle();

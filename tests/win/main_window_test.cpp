@@ -317,7 +317,11 @@ TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
   window->logic().LoadIconList(L"C:\\somewhere\\picture.ICO");
   EXPECT_EQ(ListView_GetItemCount(List()), 5);  // the refused file changed nothing
 
+  HCURSOR pointerBehindBox = nullptr;
+  boxes.OnShow([&] { pointerBehindBox = GetCursor(); });
   window->logic().LoadIconList(FixtureModule("noicons").wstring());
+  EXPECT_EQ(pointerBehindBox, LoadCursorW(nullptr, IDC_WAIT));  // the load waits
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));       // and is done
   EXPECT_EQ(ListView_GetItemCount(List()), 0);
   EXPECT_EQ(WindowText(Control(kText1Source)), L"");
   EXPECT_EQ(Counter(), L"Icon No．： 1/5");
@@ -393,7 +397,8 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
   }
   const double scale = dpi / 96.0;
 
-  window->logic().LoadIconList(FixtureModule("names").wstring());
+  const fs::path shell32 = WineModule("shell32.dll");
+  window->logic().LoadIconList(shell32.wstring());
   PumpMessages();
   RECT client;
   GetClientRect(window->hwnd(), &client);
@@ -418,9 +423,9 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
   EXPECT_EQ(width, LargeIcon());
   EXPECT_EQ(height, LargeIcon());
   for (int number = 1; number <= 5; ++number) {
-    EXPECT_EQ(ImagePixels(number), IconPixels(FixtureModule("names"), number)) << number;
+    EXPECT_EQ(ImagePixels(number), IconPixels(shell32, number)) << number;
   }
-  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(FixtureModule("names"), 1));
+  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(shell32, 1));
 
   const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
   fs::create_directories(shots);
