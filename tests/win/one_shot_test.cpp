@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "tests/common/icon_bytes.h"
 #include "tests/win/module_icon_reader.h"
 #include "tests/win/program_runner.h"
@@ -20,10 +22,16 @@ std::vector<std::wstring> Texts(const ProgramRun& run) {
   return texts;
 }
 
+// The program under test: the build tree's, or the released one that tools/test_release names.
+std::string ProgramUnderTest() {
+  const char* released = std::getenv("MORVANE_RELEASED_EXE");
+  return released ? released : MORVANE_EXE;
+}
+
 // A copy of Morvane.exe in a folder of its own, where it writes what it extracts.
 class OneShot : public ::testing::Test {
  protected:
-  void SetUp() override { fs::copy_file(WinePath(MORVANE_EXE), exe()); }
+  void SetUp() override { fs::copy_file(WinePath(ProgramUnderTest()), exe()); }
   fs::path exe() const { return folder.path() / "Morvane.exe"; }
   fs::path Source(const fs::path& relative, const std::string& fixture) {
     const fs::path path = folder.path() / "sources" / relative;
