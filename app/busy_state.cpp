@@ -1,5 +1,7 @@
 #include "app/busy_state.h"
 
+#include "platform/path_names.h"
+
 namespace morvane {
 
 void SetControlsEnabled(const FormControls& form, bool enabled) {
@@ -12,7 +14,7 @@ void SetControlsEnabled(const FormControls& form, bool enabled) {
 void SetDestinationFolder(const FormControls& form, const std::wstring& path) {
   form.Text1[0]->SetText(path);
   const std::wstring text = form.Text1[0]->Text();
-  if (text.empty() || text.back() != L'\\') form.Text1[0]->SetText(text + L'\\');
+  if (AsFolder(text) != text) form.Text1[0]->SetText(AsFolder(text));
 }
 
 }  // namespace morvane

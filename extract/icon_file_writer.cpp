@@ -6,6 +6,7 @@
 #include "formats/group_directory.h"
 #include "formats/icon_header.h"
 #include "extract/module_icon_groups.h"
+#include "platform/path_names.h"
 
 namespace morvane {
 
@@ -55,7 +56,8 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
   const std::wstring base = sourceName.substr(0, sourceName.find(L'.'));
   std::wstring digits = std::to_wstring(number);
   if (number < 1000) digits = (L"00" + digits).substr(digits.size() - 1);
-  return destination + base + digits + L".ico";
+  // The field names a folder, typed with its "\" or without.
+  return AsFolder(destination) + base + digits + L".ico";
 }
 
 void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t first,

@@ -14,8 +14,8 @@ namespace morvane {
 void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t first,
                     std::int16_t last);
 
-// destination + the source name up to its first "." + the group number in at least
-// three digits + ".ico".
+// The destination folder, with a "\" added where it lacks one, + the source name up to its
+// first "." + the group number in at least three digits + ".ico".
 std::wstring IconFileName(const std::wstring& destination, const std::wstring& sourceName,
                           int number);
 

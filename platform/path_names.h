@@ -12,6 +12,12 @@ inline std::wstring FolderOf(const std::wstring& path) {
 }
 inline std::wstring NameOf(const std::wstring& path) { return path.substr(FolderOf(path).size()); }
 
+// A folder's path ending in "\", so that a file name can follow it: one is added if the last
+// character is another.
+inline std::wstring AsFolder(const std::wstring& path) {
+  return !path.empty() && path.back() == L'\\' ? path : path + L'\\';
+}
+
 class PathNames {
  public:
   virtual ~PathNames() = default;

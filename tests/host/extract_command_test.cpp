@@ -52,11 +52,12 @@ TEST_F(ExtractCommandTest, AllIconsIntoTheProgramFolderWhenNoDestinationIsSet) {
   EXPECT_TRUE(form.messages.shown.empty());
 }
 
-TEST_F(ExtractCommandTest, TheSelectedIconIntoTheDestinationAsItStands) {
-  form.destinationField.text = L"E:\\typed";  // used unchanged, even without a backslash
+TEST_F(ExtractCommandTest, TheSelectedIconIntoTheFolderTyped) {
+  form.destinationField.text = L"E:\\typed";  // a folder, typed without its backslash
   form.preview.selected = 2;
   Click();
-  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\typedtool002.ico"});
+  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\typed\\tool002.ico"});
+  EXPECT_EQ(form.destinationField.text, L"E:\\typed");  // left as typed
   EXPECT_EQ(form.journal,
             Join({kDisable, {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"}, kEnable}));
 }

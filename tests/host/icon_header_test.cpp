@@ -61,15 +61,18 @@ TEST(IconFileName, UsesTheWholeNameWhenItHasNoDot) {
 }
 
 TEST(IconFileName, KeepsThreeDigitsBelowAThousandAndAllDigitsAbove) {
-  EXPECT_EQ(IconFileName(L"", L"tool.exe", 7), L"tool007.ico");
-  EXPECT_EQ(IconFileName(L"", L"tool.exe", 42), L"tool042.ico");
-  EXPECT_EQ(IconFileName(L"", L"tool.exe", 999), L"tool999.ico");
-  EXPECT_EQ(IconFileName(L"", L"tool.exe", 1000), L"tool1000.ico");
-  EXPECT_EQ(IconFileName(L"", L"tool.exe", 32767), L"tool32767.ico");
+  EXPECT_EQ(IconFileName(L"C:\\", L"tool.exe", 7), L"C:\\tool007.ico");
+  EXPECT_EQ(IconFileName(L"C:\\", L"tool.exe", 42), L"C:\\tool042.ico");
+  EXPECT_EQ(IconFileName(L"C:\\", L"tool.exe", 999), L"C:\\tool999.ico");
+  EXPECT_EQ(IconFileName(L"C:\\", L"tool.exe", 1000), L"C:\\tool1000.ico");
+  EXPECT_EQ(IconFileName(L"C:\\", L"tool.exe", 32767), L"C:\\tool32767.ico");
 }
 
-TEST(IconFileName, GluesTheNameToADestinationWithoutTrailingBackslash) {
-  EXPECT_EQ(IconFileName(L"D:\\icons", L"tool.exe", 2), L"D:\\iconstool002.ico");
+// The field is labelled as a folder: typed without its "\", it is still one.
+TEST(IconFileName, ADestinationWithoutTrailingBackslashIsAFolder) {
+  EXPECT_EQ(IconFileName(L"D:\\icons", L"tool.exe", 2), L"D:\\icons\\tool002.ico");
+  EXPECT_EQ(IconFileName(L"D:\\notes.txt", L"tool.exe", 1), L"D:\\notes.txt\\tool001.ico");
+  EXPECT_EQ(IconFileName(L"D:\\a\\\\", L"tool.exe", 1), L"D:\\a\\\\tool001.ico");
 }
 
 }  // namespace

@@ -80,6 +80,29 @@ TEST_F(ExtractButton, WithoutDestinationWritesIntoTheProgramFolder) {
   ExpectIdle();
 }
 
+// A folder typed without its "\" is still the folder; a missing one, or a file's name, is
+// no folder to write into.
+TEST_F(ExtractButton, AFolderTypedWithoutBackslashIsTheFolder) {
+  SetDestination(out.path().wstring());
+  Select(2);
+  ClickExtract();
+  EXPECT_EQ(ReadAll(out.path() / L"names002.ico"), ExpectedIcon("names002"));
+  EXPECT_EQ(WindowText(Control(kText1Destination)), out.path().wstring());  // as typed
+  ExpectIdle();
+
+  const fs::path file = out.path() / L"notes";
+  fs::copy_file(FixtureModule("noicons"), file);
+  for (const fs::path& destination : {out.path() / L"missing", file}) {
+    MessageBoxCatcher boxes;
+    SetDestination(destination.wstring());
+    ClickExtract();
+    EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{L"ファイルを書き込めません。"});
+    ExpectIdle();
+  }
+  EXPECT_EQ(FilesIn(out.path()).size(), 2u);  // names002.ico and the file named notes
+  EXPECT_EQ(ReadAll(file), ReadAll(FixtureModule("noicons")));
+}
+
 TEST_F(ExtractButton, AllIconsWritesEveryGroup) {
   SetDestination(out.WithBackslash());
   SetAllIcons(true);
