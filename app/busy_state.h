@@ -1,7 +1,5 @@
 #pragma once
-// The busy state of the window and the destination field.
-#include <string>
-
+// The busy state of the window: the three command buttons, and the Extract button's caption.
 #include "platform/form_controls.h"
 
 namespace morvane {
@@ -22,7 +20,16 @@ class BusyScope {
   const FormControls& form_;
 };
 
-// Puts a folder into the destination field, ending in exactly one added "\" if it had none.
-void SetDestinationFolder(const FormControls& form, const std::wstring& path);
+// The Extract button reads "抽出中" for one scope, and "抽出" again at its end.
+class ExtractingCaption {
+ public:
+  explicit ExtractingCaption(Button& button) : button_(button) { button_.SetCaption(L"抽出中"); }
+  ~ExtractingCaption() { button_.SetCaption(L"抽出"); }
+  ExtractingCaption(const ExtractingCaption&) = delete;
+  ExtractingCaption& operator=(const ExtractingCaption&) = delete;
+
+ private:
+  Button& button_;
+};
 
 }  // namespace morvane

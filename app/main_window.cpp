@@ -2,6 +2,7 @@
 
 #include "app/busy_state.h"
 #include "app/command_line.h"
+#include "app/destination_field.h"
 #include "browse/destination_folder_dialog.h"
 #include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
@@ -33,18 +34,35 @@ void MainWindow::Form_Load() {
 
 void MainWindow::Form_QueryUnload() { platform_.process.EndProgram(); }
 
-void MainWindow::cmdMake_Click() { morvane::cmdMake_Click(controls_, platform_, iconCount_); }
+void MainWindow::cmdMake_Click() {
+  if (const auto missing = MissingSourceFile(controls_)) {
+    platform_.messages.Show(*missing);
+    return SetControlsEnabled(controls_, true);
+  }
+  if (controls_.Text1[0]->Text().empty()) {
+    SetDestinationFolder(controls_, platform_.process.ProgramFolder());
+    platform_.process.DoEvents();
+  }
+  const BusyScope busy(controls_);
+  const ExtractingCaption caption(*controls_.cmdMake);
+  platform_.process.DoEvents();  // shows the busy state before the work starts
+  const auto waiting = Waiting(platform_.cursor);
+  ExtractIcons(controls_, platform_, iconCount_);
+}
 
 void MainWindow::Command1_Click(int index) {
   const BusyScope busy(controls_);
+  if (index == 0) {
+    const auto folder = ChooseDestinationFolder(platform_.folderBrowser);
+    return folder ? SetDestinationFolder(controls_, *folder) : controls_.Text1[0]->SetText(L"");
+  }
   try {
-    if (index == 0) return BrowseDestinationFolder(controls_, platform_);
     const auto loading = Loading(loading_);
     const auto chosen = ChooseSourceFile(platform_.fileDialog, fileDialogName_);
     if (!chosen) return ResetSourceDisplay(controls_);
     morvane::LoadIconList(controls_, platform_, iconCount_, *chosen);
   } catch (...) {
-    // A failure inside the dialog or the loader ends that step only; the window recovers.
+    // From the open-file dialog on, a step that fails is skipped; the buttons come back.
   }
 }
 

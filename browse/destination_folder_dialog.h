@@ -1,12 +1,14 @@
 #pragma once
 // The destination field's browse button: the shell's folder browser.
-#include "platform/form_controls.h"
-#include "platform/platform.h"
+#include <optional>
+#include <string>
+
+#include "platform/dialogs.h"
 
 namespace morvane {
 
-// Shows the browser at "C:\"; a chosen folder goes into the destination field with its
-// trailing backslash, a cancel empties the field.
-void BrowseDestinationFolder(const FormControls& form, Platform& platform);
+// Shows the browser titled "保存先フォルダの選択" with "C:\" selected; gives the chosen
+// folder's path, or nothing when the user cancels.
+std::optional<std::wstring> ChooseDestinationFolder(FolderBrowser& browser);
 
 }  // namespace morvane

@@ -1,12 +1,18 @@
 #pragma once
-// The Extract button: writes the selected icon, or all icons, of the loaded source file.
-#include <cstdint>
+// The Extract button's work: writes the selected icon, or all icons, of the loaded source file.
+// The window puts its busy state around it.
+#include <optional>
 
 #include "platform/form_controls.h"
+#include "platform/message_boxes.h"
 #include "platform/platform.h"
 
 namespace morvane {
 
-void cmdMake_Click(const FormControls& form, Platform& platform, std::int16_t iconCount);
+// The message that stops the command before it starts: no source file is named.
+std::optional<Message> MissingSourceFile(const FormControls& form);
+
+// With Check1, writes icons 1 to `iconCount`; else the selected one, or asks for one.
+void ExtractIcons(const FormControls& form, Platform& platform, int iconCount);
 
 }  // namespace morvane

@@ -60,8 +60,7 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
   return AsFolder(destination) + base + digits + L".ico";
 }
 
-void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t first,
-                    std::int16_t last) {
+void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last) {
   const std::wstring sourceName = form.Text1[1]->Text();
   auto module =
       OpenSourceModule(platform.resources, platform.paths, form.Label2->Caption() + sourceName);
@@ -69,8 +68,9 @@ void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t f
   auto groups = FindFirstGroup(**module);
   if (!groups) return platform.messages.Show(groups.failure());
 
-  // An int counter, so that a last number of 32767 still ends the loop.
-  for (int number = first; number <= last; ++number) {
+  // A wider counter, so that no last number can make the loop run over.
+  for (std::int64_t wide = first; wide <= last; ++wide) {
+    const int number = static_cast<int>(wide);
     auto group = ReadGroup(**module, *groups, number);
     if (!group) return platform.messages.Show(group.failure());
     const std::wstring path = IconFileName(form.Text1[0]->Text(), sourceName, number);

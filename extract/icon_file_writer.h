@@ -11,8 +11,7 @@ namespace morvane {
 // Writes groups `first` to `last` (counted from 1), one .ico file each, reading the source
 // path from the folder label and the source field, and the destination from its field.
 // A failure shows its message and ends the run; files written before it stay.
-void WriteIconFiles(const FormControls& form, Platform& platform, std::int16_t first,
-                    std::int16_t last);
+void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last);
 
 // The destination folder, with a "\" added where it lacks one, + the source name up to its
 // first "." + the group number in at least three digits + ".ico".

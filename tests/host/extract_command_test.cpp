@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/busy_state.h"
+#include "app/destination_field.h"
 #include "app/main_window.h"
-#include "extract/extract_command.h"
 #include "tests/common/icon_bytes.h"
 #include "tests/host/fake_platform.h"
 #include "tests/host/journal_steps.h"
