@@ -2,13 +2,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <vector>
-
+#include "app/win32/build_controls.h"
 #include "res/resource_ids.h"
 #include "res/version_info.h"
-#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
@@ -16,88 +12,11 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-struct ControlClass {
-  const wchar_t* className;
-  DWORD style;
-  DWORD exStyle;
-};
-
-ControlClass ClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::PictureBox:
-      return {WC_STATICW, SS_OWNERDRAW, 0};
-    case ControlKind::Frame:
-      return {WC_BUTTONW, BS_GROUPBOX, 0};
-    case ControlKind::CheckBox:
-      return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::Button:
-      return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::TextBox:
-      return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::Label:
-      return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::ListView:
-      return {WC_LISTVIEWW,
-              LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE |
-                  LVS_OWNERDATA | WS_TABSTOP,
-              WS_EX_CLIENTEDGE};
-  }
-  return {WC_STATICW, 0, 0};
-}
-
 int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-// How many rows from the top the counter's text inks, drawn as the label draws it.
-int InkedRows(HFONT font, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const unique_hbitmap canvas{CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
-  const unique_hdc dc{CreateCompatibleDC(nullptr)};
-  if (!canvas || !dc) return 0;
-  const HGDIOBJ previousBitmap = SelectObject(dc.get(), canvas.get());
-  const HGDIOBJ previousFont = SelectObject(dc.get(), font);
-  RECT area{0, 0, width, height};
-  FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawTextW(dc.get(), L"Icon No．： 0123456789/", -1, &area, DT_LEFT | DT_NOPREFIX);
-  GdiFlush();
-  SelectObject(dc.get(), previousFont);
-  SelectObject(dc.get(), previousBitmap);
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  for (int row = height; row > 0; --row) {
-    for (int x = 0; x < width; ++x) {
-      if ((pixels[(row - 1) * width + x] & 0xFFFFFF) != 0xFFFFFF) return row;
-    }
-  }
-  return 0;
-}
-
-// The counter's own font: a Japanese proportional gothic at 9.75 points, in the whole pixels
-// not above that whose ink stays inside the label. Rounded up, its glyphs reach one row below
-// the label at 144 DPI; at 192 DPI they do even in whole pixels, and it is a pixel smaller.
-HFONT CounterFont(int dpi, SIZE label) {
-  LOGFONTW font{};
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpynW(font.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
-  for (font.lfHeight = -(975 * dpi / 7200); font.lfHeight < -1; ++font.lfHeight) {
-    unique_hfont made{CreateFontIndirectW(&font)};
-    if (made && InkedRows(made.get(), 2 * label.cx, 2 * label.cy) <= label.cy)
-      return made.release();
-  }
-  return CreateFontIndirectW(&font);
 }
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
@@ -124,7 +43,7 @@ FormWindow::FormWindow(HINSTANCE instance) : instance_(instance), dpi_(ScreenDpi
 
 FormWindow::~FormWindow() {
   if (hwnd_) {
-    RevokeDropTargets();
+    dropTargets_.Revoke();
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -143,7 +62,7 @@ std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
 }
 
 void FormWindow::Show(int showCommand) {
-  RegisterDropTargets();
+  dropTargets_.Register(Control(kListView1), Control(kText1Source), *logic_);
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   SetFocus(Control(kText1Destination));
@@ -193,7 +112,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_DESTROY:
-      RevokeDropTargets();
+      dropTargets_.Revoke();
       hwnd_ = nullptr;
       PostQuitMessage(0);
       return 0;
@@ -214,11 +133,8 @@ FormWindow::Controls::Controls(const FormWindow& window, int canvasSize)
 
 bool FormWindow::OnCreate() noexcept {
   try {
-    uiFont_.reset(MessageFont());
-    const ControlLayout& counter = LayoutOf(kLabel3);
-    counterFont_.reset(CounterFont(dpi_, {Scale(counter.width), Scale(counter.height)}));
-    CreateControls();
-    ArrangeStacking();
+    fonts_ = MakeControlFonts(dpi_);
+    BuildControls(hwnd_, instance_, dpi_, fonts_);
     services_.SetOwner(hwnd_);
     controls_.emplace(*this, Scale(kCanvasSize));
     logic_.emplace(ControlsOf(*controls_), services_.platform);
@@ -227,55 +143,6 @@ bool FormWindow::OnCreate() noexcept {
     logic_.reset();
     return false;
   }
-}
-
-void FormWindow::RegisterDropTargets() {
-  listDropTarget_.Attach(new DropTarget(
-      {[this](const DragState& drag) { return logic_->ListView1_OLEDragOver(drag); },
-       [this](const std::vector<std::wstring>& files) { logic_->ListView1_OLEDragDrop(files); }}));
-  sourceDropTarget_.Attach(new DropTarget(
-      {[this](const DragState& drag) {
-         return logic_->Text1_OLEDragOver(1, drag).value_or(DropEffect::None);
-       },
-       [this](const std::vector<std::wstring>& files) { logic_->Text1_OLEDragDrop(1, files); }}));
-  // Without OLE on this thread there is no dragging; the window works all the same.
-  late::RegisterDragDrop(Control(kListView1), listDropTarget_.Get());
-  late::RegisterDragDrop(Control(kText1Source), sourceDropTarget_.Get());
-}
-
-void FormWindow::RevokeDropTargets() {
-  late::RevokeDragDrop(Control(kListView1));
-  late::RevokeDragDrop(Control(kText1Source));
-}
-
-void FormWindow::CreateControls() {
-  for (const ControlLayout& control : kFormLayout) {
-    const ControlClass kind = ClassOf(control.kind);
-    const DWORD style =
-        kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
-    HWND child = CreateWindowExW(
-        kind.exStyle, kind.className, control.caption, style, Scale(control.x), Scale(control.y),
-        Scale(control.width), Scale(control.height), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
-    HFONT font = control.id == kLabel3 ? counterFont_.get() : uiFont_.get();
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  }
-}
-
-// Keyboard focus follows the stacking order of the children, so stack them by tab index.
-// The frame goes to the back, behind the controls it holds, and the canvas to the front.
-void FormWindow::ArrangeStacking() {
-  std::vector<ControlLayout> byTabIndex(kFormLayout.begin(), kFormLayout.end());
-  std::sort(byTabIndex.begin(), byTabIndex.end(),
-            [](const ControlLayout& a, const ControlLayout& b) { return a.tabIndex < b.tabIndex; });
-  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  HWND previous = HWND_TOP;
-  for (const ControlLayout& control : byTabIndex) {
-    SetWindowPos(Control(control.id), previous, 0, 0, 0, 0, keep);
-    previous = Control(control.id);
-  }
-  SetWindowPos(Control(kFrame1), HWND_BOTTOM, 0, 0, 0, 0, keep);
-  SetWindowPos(Control(kPicture1), HWND_TOP, 0, 0, 0, 0, keep);
 }
 
 void FormWindow::OnCommand(int id, int code) {

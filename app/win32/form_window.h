@@ -4,18 +4,16 @@
 // layout and hands their events to the window logic.
 #include <windows.h>
 
-#include <wrl/client.h>
-
 #include <memory>
 #include <optional>
 
 #include "app/form_layout.h"
 #include "app/main_window.h"
-#include "platform/win32/unique_handle.h"
-#include "platform/win32/drop_target.h"
+#include "app/win32/build_controls.h"
+#include "app/win32/form_drop_targets.h"
+#include "app/win32/win32_services.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_preview.h"
-#include "app/win32/win32_services.h"
 
 namespace morvane::win32 {
 
@@ -47,23 +45,17 @@ class FormWindow {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Creates the controls and the logic over them; false when that failed.
   bool OnCreate() noexcept;
-  void CreateControls();
-  void ArrangeStacking();
   LRESULT OnNotify(NMHDR& header);
   void OnCommand(int id, int code);
-  void RegisterDropTargets();
-  void RevokeDropTargets();
   int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   int dpi_ = 96;
-  unique_hfont uiFont_;
-  unique_hfont counterFont_;
+  ControlFonts fonts_;
 
   Win32Services services_;
-  // Drops onto the list and the source field; the destination field takes none.
-  Microsoft::WRL::ComPtr<DropTarget> listDropTarget_, sourceDropTarget_;
+  FormDropTargets dropTargets_;
 
   // The controls over their handles, made once they exist.
   struct Controls {

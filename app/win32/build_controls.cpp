@@ -1,0 +1,93 @@
+#include "app/win32/build_controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/form_layout.h"
+#include "platform/win32/counter_font.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+struct ControlClass {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::PictureBox:
+      return {WC_STATICW, SS_OWNERDRAW, 0};
+    case ControlKind::Frame:
+      return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case ControlKind::CheckBox:
+      return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Button:
+      return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::TextBox:
+      return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::ListView:
+      return {WC_LISTVIEWW,
+              LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE |
+                  LVS_OWNERDATA | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+  }
+  return {WC_STATICW, 0, 0};
+}
+
+void CreateControls(HWND form, HINSTANCE instance, int dpi, const ControlFonts& fonts) {
+  const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  for (const ControlLayout& control : kFormLayout) {
+    const ControlClass kind = ClassOf(control.kind);
+    const DWORD style =
+        kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
+    HWND child = CreateWindowExW(
+        kind.exStyle, kind.className, control.caption, style, scale(control.x), scale(control.y),
+        scale(control.width), scale(control.height), form,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    HFONT font = control.id == kLabel3 ? fonts.counter.get() : fonts.ui.get();
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+// Keyboard focus follows the stacking order of the children, so stack them by tab index.
+// The frame goes to the back, behind the controls it holds, and the canvas to the front.
+void ArrangeStacking(HWND form) {
+  const auto control = [form](ControlId id) { return GetDlgItem(form, id); };
+  std::vector<ControlLayout> byTabIndex(kFormLayout.begin(), kFormLayout.end());
+  std::sort(byTabIndex.begin(), byTabIndex.end(),
+            [](const ControlLayout& a, const ControlLayout& b) { return a.tabIndex < b.tabIndex; });
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  HWND previous = HWND_TOP;
+  for (const ControlLayout& row : byTabIndex) {
+    SetWindowPos(control(row.id), previous, 0, 0, 0, 0, keep);
+    previous = control(row.id);
+  }
+  SetWindowPos(control(kFrame1), HWND_BOTTOM, 0, 0, 0, 0, keep);
+  SetWindowPos(control(kPicture1), HWND_TOP, 0, 0, 0, 0, keep);
+}
+
+}  // namespace
+
+ControlFonts MakeControlFonts(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const ControlLayout& counter = LayoutOf(kLabel3);
+  const SIZE counterSize{MulDiv(counter.width, dpi, 96), MulDiv(counter.height, dpi, 96)};
+  return {unique_hfont{CreateFontIndirectW(&metrics.lfMessageFont)},
+          unique_hfont{CounterFont(dpi, counterSize)}};
+}
+
+void BuildControls(HWND form, HINSTANCE instance, int dpi, const ControlFonts& fonts) {
+  CreateControls(form, instance, dpi, fonts);
+  ArrangeStacking(form);
+}
+
+}  // namespace morvane::win32
