@@ -1,11 +1,63 @@
 #include "platform/win32/late_bound.h"
 
+#include "res/version_info.h"
+
 namespace morvane::win32::late {
 
-void* SystemFunction(const wchar_t* dll, const char* name) noexcept {
-  HMODULE module = GetModuleHandleW(dll);
-  if (!module) module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  return module ? reinterpret_cast<void*>(GetProcAddress(module, name)) : nullptr;
+namespace {
+
+HMODULE AlreadyLoaded(const wchar_t* dll) { return GetModuleHandleW(dll); }
+
+// LOAD_LIBRARY_SEARCH_SYSTEM32 came with AddDllDirectory: Windows 8, and Windows 7 with
+// update KB2533623. Without it, LoadLibraryExW refuses the flag.
+bool CanSearchSystemFolder() {
+  return GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "AddDllDirectory") != nullptr;
+}
+
+HMODULE LoadFromSystemFolder(const wchar_t* dll) {
+  return LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+HMODULE LoadByFullPath(const wchar_t* path) { return LoadLibraryW(path); }
+
+std::wstring SystemFolder() {
+  std::wstring folder(GetSystemDirectoryW(nullptr, 0), L'\0');
+  folder.resize(GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
+  return folder;
+}
+
+void* Find(HMODULE module, const char* name) {
+  return reinterpret_cast<void*>(GetProcAddress(module, name));
+}
+
+[[noreturn]] void EndProgram(const std::wstring& message) {
+  MessageBoxW(nullptr, message.c_str(), MORVANE_TITLE_W, MB_OK | MB_ICONQUESTION);
+  ExitProcess(1);
+}
+
+HMODULE LoadSystemDll(const wchar_t* dll, const Binder& binder) {
+  if (HMODULE loaded = binder.alreadyLoaded(dll)) return loaded;
+  if (binder.canSearchSystemFolder()) return binder.loadFromSystemFolder(dll);
+  // Only by its full path is the DLL sure to come from the system folder.
+  return binder.loadByFullPath((binder.systemFolder() + L"\\" + dll).c_str());
+}
+
+}  // namespace
+
+const Binder& RealBinder() {
+  static const Binder real{AlreadyLoaded,  CanSearchSystemFolder, LoadFromSystemFolder,
+                           LoadByFullPath, SystemFolder,          Find,
+                           EndProgram};
+  return real;
+}
+
+void* SystemFunction(const wchar_t* dll, const char* name, const Binder& binder) noexcept {
+  HMODULE module = LoadSystemDll(dll, binder);
+  if (void* function = module ? binder.find(module, name) : nullptr) return function;
+  std::wstring function;
+  for (const char* c = name; *c; ++c) function += static_cast<wchar_t>(*c);
+  binder.fail(L"システムの " + std::wstring(dll) + L" に関数 " + function + L" が見つかりません。");
+  return nullptr;
 }
 
 }  // namespace morvane::win32::late

@@ -7,10 +7,29 @@
 #include <commdlg.h>
 #include <ole2.h>
 
+#include <string>
+
 namespace morvane::win32::late {
 
-// The address of a function of a system DLL, loaded on first use and kept to the end.
-void* SystemFunction(const wchar_t* dll, const char* name) noexcept;
+// The steps of binding a function of a system DLL, each one call to Windows. Tests put in
+// steps of their own.
+struct Binder {
+  HMODULE (*alreadyLoaded)(const wchar_t* dll);
+  bool (*canSearchSystemFolder)();  // whether LoadLibraryExW takes LOAD_LIBRARY_SEARCH_SYSTEM32
+  HMODULE (*loadFromSystemFolder)(const wchar_t* dll);
+  HMODULE (*loadByFullPath)(const wchar_t* path);
+  std::wstring (*systemFolder)();
+  void* (*find)(HMODULE module, const char* name);
+  // Tells the user in Japanese what could not be bound; in the program it then ends it with
+  // exit code 1 and does not return.
+  void (*fail)(const std::wstring& message);
+};
+const Binder& RealBinder();
+
+// The address of a function of a system DLL, which is loaded from the system folder on first
+// use and kept to the end. One that cannot be bound ends the program with a message naming it.
+void* SystemFunction(const wchar_t* dll, const char* name,
+                     const Binder& binder = RealBinder()) noexcept;
 
 // Every one of them exists in the DLLs of every Windows the program runs on.
 template <class Function>
