@@ -7,6 +7,7 @@
 #include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
 #include "platform/scope_exit.h"
+#include "preview/preview_messages.h"
 
 namespace morvane {
 
@@ -69,7 +70,13 @@ void MainWindow::Command1_Click(int index) {
 DropEffect MainWindow::ListView1_OLEDragOver(const DragState& drag) { return DropEffectFor(drag); }
 
 void MainWindow::ListView1_OLEDragDrop(const std::vector<std::wstring>& files) {
-  if (!files.empty()) LoadIconList(files.front());
+  if (files.empty()) return;
+  // A load that fails midway ends there; the user hears of it, and the window goes on.
+  try {
+    LoadIconList(files.front());
+  } catch (...) {
+    platform_.messages.Show(messages::kCannotLoad);
+  }
 }
 
 std::optional<DropEffect> MainWindow::Text1_OLEDragOver(int index, const DragState& drag) {

@@ -32,7 +32,8 @@ Outcome<GroupContents> ReadGroup(ResourceModule& module, const IconGroups& group
   const std::uint16_t count = dir::ImageCount(group.directory);
   group.images.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
-    auto image = ReadIconImage(module, dir::ImageId(group.directory, i));
+    auto image = ReadIconImage(module, dir::ImageId(group.directory, i),
+                               dir::DeclaredImageBytes(group.directory, i));
     if (!image) return image.failure();
     group.images.push_back(std::move(*image));
   }
@@ -62,16 +63,17 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
 
 void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last) {
   const std::wstring sourceName = form.Text1[1]->Text();
-  auto module =
-      OpenSourceModule(platform.resources, platform.paths, form.Label2->Caption() + sourceName);
-  if (!module) return platform.messages.Show(module.failure());
-  auto groups = FindFirstGroup(**module);
+  auto file =
+      OpenSourceModule(platform.sources, platform.paths, form.Label2->Caption() + sourceName);
+  if (!file) return platform.messages.Show(file.failure());
+  ResourceModule& module = *(*file)->Module();
+  auto groups = FindFirstGroup(module);
   if (!groups) return platform.messages.Show(groups.failure());
 
   // A wider counter, so that no last number can make the loop run over.
   for (std::int64_t wide = first; wide <= last; ++wide) {
     const int number = static_cast<int>(wide);
-    auto group = ReadGroup(**module, *groups, number);
+    auto group = ReadGroup(module, *groups, number);
     if (!group) return platform.messages.Show(group.failure());
     const std::wstring path = IconFileName(form.Text1[0]->Text(), sourceName, number);
     if (!WriteGroupFile(platform.files, path, *group)) {

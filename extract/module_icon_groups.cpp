@@ -7,12 +7,11 @@ namespace morvane {
 
 namespace msg = messages;
 
-Outcome<std::unique_ptr<ResourceModule>> OpenSourceModule(ResourceModules& modules,
-                                                          PathNames& paths,
-                                                          const std::wstring& path) {
-  IconSource source = OpenIconSource(modules, paths, path);
-  if (!source.module) return msg::kLoadLibraryExError;
-  return std::move(source.module);
+Outcome<std::unique_ptr<SourceFile>> OpenSourceModule(SourceFiles& files, PathNames& paths,
+                                                      const std::wstring& path) {
+  IconSource source = OpenIconSource(files, paths, path);
+  if (!source.file || !source.file->Module()) return msg::kLoadLibraryExError;
+  return std::move(source.file);
 }
 
 Outcome<IconGroups> FindFirstGroup(ResourceModule& module) {
@@ -43,8 +42,9 @@ Outcome<Bytes> ReadGroupDirectory(ResourceModule& module, const ResourceName& gr
   return msg::kCannotExtract;
 }
 
-Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId) {
-  ResourceData data = module.ReadIcon(imageId);
+Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId,
+                             std::uint32_t declaredBytes) {
+  ResourceData data = module.ReadIcon(imageId, declaredBytes);
   if (data.status != ResourceStatus::Ok || data.bytes.empty()) return msg::kCannotExtract;
   return std::move(data.bytes);
 }

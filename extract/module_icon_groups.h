@@ -8,17 +8,17 @@
 
 #include "extract/outcome.h"
 #include "platform/path_names.h"
-#include "platform/resource_modules.h"
+#include "platform/source_files.h"
 
 namespace morvane {
 
 using IconGroups = std::vector<ResourceName>;
 
-// Maps the file that holds the source file's icons as data: the file itself, or the .mun
-// module that holds them instead. The module is released when the pointer goes.
-Outcome<std::unique_ptr<ResourceModule>> OpenSourceModule(ResourceModules& modules,
-                                                          PathNames& paths,
-                                                          const std::wstring& path);
+// Maps the file that holds the source file's icons: the file itself, or the .mun module that
+// holds them instead. Fails unless it is a module of resources, which is then the file's
+// Module(). File and module are released when the pointer goes.
+Outcome<std::unique_ptr<SourceFile>> OpenSourceModule(SourceFiles& files, PathNames& paths,
+                                                      const std::wstring& path);
 
 // The module's icon groups in enumeration order; fails when there is not even a first one.
 Outcome<IconGroups> FindFirstGroup(ResourceModule& module);
@@ -28,7 +28,9 @@ Outcome<ResourceName> GroupHandle(const IconGroups& groups, int number);
 
 Outcome<Bytes> ReadGroupDirectory(ResourceModule& module, const ResourceName& group);
 
-// An RT_ICON member image; a missing or empty image fails.
-Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId);
+// An RT_ICON member image, of which its group's directory declares `declaredBytes`; a missing
+// or empty image fails.
+Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId,
+                             std::uint32_t declaredBytes);
 
 }  // namespace morvane

@@ -2,15 +2,24 @@
 
 namespace morvane {
 
-IconSource OpenIconSource(ResourceModules& modules, PathNames& paths, const std::wstring& path) {
-  IconSource named{path, modules.Open(path)};
-  if (!named.module || !named.module->IconGroupNames().empty()) return named;
+namespace {
+
+bool IsModuleWithoutIconGroups(SourceFile* file) {
+  ResourceModule* module = file ? file->Module() : nullptr;
+  return module && module->IconGroupNames().empty();
+}
+
+}  // namespace
+
+IconSource OpenIconSource(SourceFiles& files, PathNames& paths, const std::wstring& path) {
+  IconSource named{path, files.Open(path)};
+  if (!IsModuleWithoutIconGroups(named.file.get())) return named;
 
   const std::wstring name = NameOf(path);
   const std::wstring mun = paths.WindowsFolder() + L"SystemResources\\" + name + L".mun";
   if (name.empty() || !paths.FileExists(mun)) return named;
-  named.module.reset();
-  return {mun, modules.Open(mun)};
+  named.file.reset();
+  return {mun, files.Open(mun)};
 }
 
 }  // namespace morvane

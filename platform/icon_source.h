@@ -4,18 +4,18 @@
 #include <string>
 
 #include "platform/path_names.h"
-#include "platform/resource_modules.h"
+#include "platform/source_files.h"
 
 namespace morvane {
 
 struct IconSource {
-  std::wstring path;                       // the file that holds the icons
-  std::unique_ptr<ResourceModule> module;  // that file mapped as data; null if it is no module
+  std::wstring path;                 // the file that holds the icons
+  std::unique_ptr<SourceFile> file;  // that file mapped; null when it cannot be
 };
 
 // Since Windows 10 1903, system files such as shell32.dll keep their icons in a resource-only
 // module <Windows folder>\SystemResources\<file name>.mun, which the shell follows. A module
 // without icon groups whose .mun exists is read from the .mun; any other file from itself.
-IconSource OpenIconSource(ResourceModules& modules, PathNames& paths, const std::wstring& path);
+IconSource OpenIconSource(SourceFiles& files, PathNames& paths, const std::wstring& path);
 
 }  // namespace morvane

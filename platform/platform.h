@@ -5,7 +5,7 @@
 #include "platform/output_files.h"
 #include "platform/path_names.h"
 #include "platform/process.h"
-#include "platform/resource_modules.h"
+#include "platform/source_files.h"
 #include "platform/shell_icons.h"
 #include "platform/wait_cursor.h"
 
@@ -13,7 +13,7 @@ namespace morvane {
 
 struct Platform {
   MessageBoxes& messages;
-  ResourceModules& resources;
+  SourceFiles& sources;
   OutputFiles& files;
   ShellIcons& shellIcons;
   PathNames& paths;

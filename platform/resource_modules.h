@@ -1,7 +1,6 @@
 #pragma once
-// A file mapped as a module of resources, never run.
+// A module of resources, mapped as data and never run.
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,14 +33,9 @@ class ResourceModule {
   // The RT_GROUP_ICON names in the order the resource enumeration lists them.
   virtual std::vector<ResourceName> IconGroupNames() = 0;
   virtual ResourceData ReadIconGroup(const ResourceName& name) = 0;  // RT_GROUP_ICON
-  virtual ResourceData ReadIcon(std::uint16_t id) = 0;               // RT_ICON
-};
-
-class ResourceModules {
- public:
-  virtual ~ResourceModules() = default;
-  // Maps the file as data; null when it cannot be loaded as a module of resources.
-  virtual std::unique_ptr<ResourceModule> Open(const std::wstring& path) = 0;
+  // The RT_ICON image `id`, of which a group's directory declares `declaredBytes`: a 16-bit
+  // module pads its resources, and gives no more of one than its group declares.
+  virtual ResourceData ReadIcon(std::uint16_t id, std::uint32_t declaredBytes) = 0;
 };
 
 }  // namespace morvane

@@ -76,10 +76,13 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
   const auto drawing = PersistentDrawing(*form.Picture1);  // until the load ends, however it ends
   form.Picture1->Clear();
   EmptyPreviewList(form);
-  // The icons may live in another file than the one named; the fields keep the named one.
-  const std::wstring source = OpenIconSource(platform.resources, platform.paths, path).path;
+  // The icons may live in another file than the one named; the fields keep the named one. It
+  // stays mapped, and so unwritable, until the load ends; the shell reads only a file whose
+  // offsets it can follow without leaving it.
+  const IconSource source = OpenIconSource(platform.sources, platform.paths, path);
+  const bool readable = !source.file || source.file->ShellReaderStaysInFile();
   // The count is kept in 16 bits: a larger one is held at the top rather than wrapped.
-  const unsigned count = platform.shellIcons.CountIcons(source);
+  const unsigned count = readable ? platform.shellIcons.CountIcons(source.path) : 0;
   iconCount = static_cast<std::int16_t>(std::min<unsigned>(count, INT16_MAX));
 
   if (iconCount < 1) {
@@ -90,7 +93,7 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
     if (pictures == PreviewPictures::Skipped) {
       form.Label3->SetCaption(CounterText(1, iconCount));  // as if item 1 were selected
     } else {
-      FillPreview(form, source, iconCount);
+      FillPreview(form, source.path, iconCount);
     }
     if (const auto selected = form.ListView1->SelectedIndex()) {
       form.Picture1->ShowImage(*selected);

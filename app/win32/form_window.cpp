@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/win32/build_controls.h"
+#include "platform/win32/fatal_failure.h"
 #include "res/resource_ids.h"
 #include "res/version_info.h"
 
@@ -82,10 +83,12 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
   }
   auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
+  // No exception may cross into the system; one that reaches here has left the window's
+  // state unknown.
   try {
     return window->OnMessage(message, wParam, lParam);
   } catch (...) {
-    return 0;  // no exception may cross into the system
+    EndAfterFailure(L"ウィンドウの処理");
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/win32/form_window.h"
 #include "app/win32/hidden_form.h"
+#include "platform/win32/fatal_failure.h"
 #include "platform/win32/late_bound.h"
 
 namespace {
@@ -28,8 +29,12 @@ class OleScope {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (morvane::win32::HiddenForm::Wanted()) {
-    morvane::win32::HiddenForm form;
-    form.logic().Form_Load();  // writes the file's icons and ends the program
+    try {
+      morvane::win32::HiddenForm form;
+      form.logic().Form_Load();  // writes the file's icons and ends the program
+    } catch (...) {
+      morvane::win32::EndAfterFailure(L"アイコンの書き出し");
+    }
     return 0;
   }
 
@@ -41,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   // Without a file on the command line, loading the form changes nothing: show it.
   auto window = morvane::win32::FormWindow::Create(instance);
-  if (!window) return 1;
+  if (!window) morvane::win32::EndWithMessage(L"ウィンドウを作成できません。");
   window->Show(showCommand);
 
   MSG message;

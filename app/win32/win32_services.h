@@ -7,7 +7,7 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_process.h"
-#include "platform/win32/win32_resource_modules.h"
+#include "platform/win32/win32_source_files.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_wait_cursor.h"
 
@@ -28,7 +28,7 @@ struct Win32Services {
   }
 
   Win32MessageBoxes messages;
-  Win32ResourceModules resources;
+  Win32SourceFiles sources;
   Win32OutputFiles files;
   Win32ShellIcons shellIcons;
   Win32PathNames paths;
@@ -36,7 +36,7 @@ struct Win32Services {
   Win32FileDialog fileDialog;
   Win32FolderBrowser folderBrowser;
   Win32WaitCursor cursor;
-  Platform platform{messages, resources,  files,         shellIcons, paths,
+  Platform platform{messages, sources,    files,         shellIcons, paths,
                     process,  fileDialog, folderBrowser, cursor};
 };
 

@@ -1,6 +1,8 @@
 #include "platform/win32/drop_target.h"
 
 #include <shellapi.h>
+
+#include "platform/win32/fatal_failure.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -68,7 +70,7 @@ DWORD DropTarget::Effect(DWORD keys, DragNotification notification) noexcept {
     const DropEffect effect = handlers_.dragOver(StateOf(keys, notification, offersFileList_));
     return effect == DropEffect::Copy ? DROPEFFECT_COPY : DROPEFFECT_NONE;
   } catch (...) {
-    return DROPEFFECT_NONE;
+    EndAfterFailure(L"ドラッグの処理");
   }
 }
 
@@ -97,7 +99,7 @@ HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) noexce
   try {
     handlers_.drop(FileList(data));
   } catch (...) {
-    // A failure while loading the dropped file ends that load only.
+    EndAfterFailure(L"ドロップの処理");
   }
   return S_OK;
 }

@@ -1,6 +1,6 @@
 #include "platform/win32/late_bound.h"
 
-#include "res/version_info.h"
+#include "platform/win32/fatal_failure.h"
 
 namespace morvane::win32::late {
 
@@ -30,11 +30,6 @@ void* Find(HMODULE module, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(module, name));
 }
 
-[[noreturn]] void EndProgram(const std::wstring& message) {
-  MessageBoxW(nullptr, message.c_str(), MORVANE_TITLE_W, MB_OK | MB_ICONQUESTION);
-  ExitProcess(1);
-}
-
 HMODULE LoadSystemDll(const wchar_t* dll, const Binder& binder) {
   if (HMODULE loaded = binder.alreadyLoaded(dll)) return loaded;
   if (binder.canSearchSystemFolder()) return binder.loadFromSystemFolder(dll);
@@ -47,7 +42,7 @@ HMODULE LoadSystemDll(const wchar_t* dll, const Binder& binder) {
 const Binder& RealBinder() {
   static const Binder real{AlreadyLoaded,  CanSearchSystemFolder, LoadFromSystemFolder,
                            LoadByFullPath, SystemFolder,          Find,
-                           EndProgram};
+                           EndWithMessage};
   return real;
 }
 

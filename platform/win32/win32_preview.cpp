@@ -6,7 +6,6 @@
 #include <array>
 
 #include "platform/win32/late_bound.h"
-#include "platform/win32/win32_shell.h"
 
 namespace morvane::win32 {
 
@@ -109,17 +108,14 @@ void Win32Preview::DrawFileIcons(const std::wstring& path, int count,
   // underneath, at the system's large icon size; with ids asked for, it also fills every
   // handle under Wine's x86_64 build, where ExtractIconExW fills only the first.
   constexpr int kBatch = 64;
-  const bool readable = IsSafeForShellReader(path);  // else every icon draws nothing
   const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
   ReserveImages(count);
   for (int first = 0; first < count; first += kBatch) {
     const int size = std::min(kBatch, count - first);
     std::array<HICON, kBatch> extracted{};
     std::array<UINT, kBatch> ids{};
-    if (readable) {
-      PrivateExtractIconsW(path.c_str(), first, width, height, extracted.data(), ids.data(),
-                           static_cast<UINT>(size), LR_DEFAULTCOLOR);
-    }
+    PrivateExtractIconsW(path.c_str(), first, width, height, extracted.data(), ids.data(),
+                         static_cast<UINT>(size), LR_DEFAULTCOLOR);
     std::array<unique_hicon, kBatch> icons;
     for (int i = 0; i < size; ++i) icons[i].reset(extracted[i]);
 

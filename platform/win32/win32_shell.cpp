@@ -2,27 +2,9 @@
 
 #include <shellapi.h>
 
-#include "formats/module_file.h"
-#include "platform/win32/unique_handle.h"
-
 namespace morvane::win32 {
 
-bool IsSafeForShellReader(const std::wstring& path) {
-  // A file that cannot be mapped, such as a missing or empty one, is the shell's to judge.
-  unique_hfile file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr)};
-  LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart == 0) return true;
-  unique_handle mapping{CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr)};
-  if (!mapping) return true;
-  unique_view view{MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0)};
-  if (!view) return true;
-  return ShellReaderStaysInFile(static_cast<const std::uint8_t*>(view.get()),
-                                static_cast<std::size_t>(size.QuadPart));
-}
-
 unsigned Win32ShellIcons::CountIcons(const std::wstring& path) {
-  if (!IsSafeForShellReader(path)) return 0;
   // With the index -1 the "icon" is the number of icons in the file.
   const HICON count = ExtractIconW(GetModuleHandleW(nullptr), path.c_str(), static_cast<UINT>(-1));
   return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(count));

@@ -7,10 +7,7 @@
 
 namespace morvane::win32 {
 
-// Whether the shell may read icons from the file: not for a module whose resource table
-// points outside it, which makes the shell's reader fault.
-bool IsSafeForShellReader(const std::wstring& path);
-
+// The shell's reader faults on a module whose offsets point outside it: callers check first.
 class Win32ShellIcons final : public ShellIcons {
  public:
   unsigned CountIcons(const std::wstring& path) override;

@@ -147,6 +147,13 @@ TEST(Drops, TheFirstFileGoesToTheLoaderAndTheDestinationFieldTakesNone) {
   EXPECT_EQ(form.shellIcons.counted.size(), 1u);
   window.ListView1_OLEDragDrop({L"D:\\b.exe", L"D:\\a.exe"});
   EXPECT_EQ(form.shellIcons.counted.back(), L"D:\\b.exe");
+
+  // A load that fails midway is told, and the window goes on.
+  form.shellIcons.failingPath = L"D:\\a.exe";
+  window.ListView1_OLEDragDrop({L"D:\\a.exe"});
+  const Message cannotLoad{L"アイコンを読み込めませんでした。", L"  ゴメン ？！・・・"};
+  EXPECT_EQ(form.messages.shown.back(), cannotLoad);
+  EXPECT_FALSE(form.cursor.states.back());
 }
 
 }  // namespace

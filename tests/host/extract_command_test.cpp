@@ -22,7 +22,7 @@ class ExtractCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form.messages.journal = &form.journal;
-    auto& module = form.resources.modules[L"D:\\apps\\tool.exe"];
+    auto& module = form.sources.modules[L"D:\\apps\\tool.exe"];
     for (std::uint16_t id = 1; id <= 3; ++id) {
       module.AddGroup({id, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, id}}));
       module.AddIcon(id, testing::Image(40, static_cast<std::uint8_t>(id)));
@@ -86,7 +86,7 @@ TEST_F(ExtractCommandTest, OneIconWithoutASelectedItemAsksForOne) {
 TEST_F(ExtractCommandTest, AFailureInsideTheRunIsShownWhileBusyAndTheWindowRecovers) {
   form.destinationField.text = L"E:\\out\\";
   form.allIcons.checked = true;
-  form.resources.modules.clear();  // the file went away after it was listed
+  form.sources.modules.clear();  // the file went away after it was listed
   form.cursor.states.clear();
   Click();
   EXPECT_EQ(
@@ -106,14 +106,14 @@ TEST_F(ExtractCommandTest, AllIconsOfAFileWithNoneStillOpensTheModule) {
   form.allIcons.checked = true;
   form.sourceField.text = L"plain.txt";
   form.folderLabel.caption = L"D:\\";
-  form.resources.modules[L"D:\\plain.txt"];  // a module without icon groups
-  window.LoadIconList(L"D:\\plain.txt");     // no icons: iconCount 0, fields emptied
-  form.sourceField.text = L"plain.txt";      // typed back by hand
+  form.sources.modules[L"D:\\plain.txt"];  // a module without icon groups
+  window.LoadIconList(L"D:\\plain.txt");   // no icons: iconCount 0, fields emptied
+  form.sourceField.text = L"plain.txt";    // typed back by hand
   form.folderLabel.caption = L"D:\\";
   form.messages.shown.clear();
 
   Click();
-  EXPECT_EQ(form.resources.opened.back(), L"D:\\plain.txt");
+  EXPECT_EQ(form.sources.opened.back(), L"D:\\plain.txt");
   const Message cannotExtract{L"アイコンが抽出できません。", L"  ゴメン ？！・・・"};
   EXPECT_EQ(form.messages.shown, std::vector<Message>{cannotExtract});
   EXPECT_TRUE(form.files.written.empty());
@@ -156,7 +156,7 @@ TEST_F(StartUpTest, WithoutArgumentsTheWindowJustOpens) {
 }
 
 TEST_F(StartUpTest, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
-  auto& module = form.resources.modules[L"D:\\my apps\\tool.exe"];
+  auto& module = form.sources.modules[L"D:\\my apps\\tool.exe"];
   for (std::uint16_t id = 1; id <= 2; ++id) {
     module.AddGroup({id, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, id}}));
     module.AddIcon(id, testing::Image(40, static_cast<std::uint8_t>(id)));
@@ -177,7 +177,7 @@ TEST_F(StartUpTest, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
                           [](const std::wstring& step) { return step.find(L"Draw") == 0; }),
             0);
   FakeForm shown;
-  shown.resources.modules = form.resources.modules;
+  shown.sources.modules = form.sources.modules;
   shown.shellIcons.counts = form.shellIcons.counts;
   MainWindow visible{shown.controls, shown.platform};
   visible.LoadIconList(L"D:\\my apps\\tool.exe");

@@ -6,11 +6,7 @@ namespace {
 
 class FakeResourceModule final : public ResourceModule {
  public:
-  FakeResourceModule(const FakeModuleContents& contents, int& live)
-      : contents_(contents), live_(live) {
-    ++live_;
-  }
-  ~FakeResourceModule() override { --live_; }
+  explicit FakeResourceModule(const FakeModuleContents& contents) : contents_(contents) {}
 
   std::vector<ResourceName> IconGroupNames() override {
     std::vector<ResourceName> names;
@@ -23,23 +19,39 @@ class FakeResourceModule final : public ResourceModule {
     }
     return {};
   }
-  ResourceData ReadIcon(std::uint16_t id) override {
+  ResourceData ReadIcon(std::uint16_t id, std::uint32_t) override {
     auto found = contents_.icons.find(id);
     return found == contents_.icons.end() ? ResourceData{} : found->second;
   }
 
  private:
   const FakeModuleContents& contents_;
+};
+
+class FakeSourceFile final : public SourceFile {
+ public:
+  FakeSourceFile(const FakeModuleContents& contents, bool readable, int& live)
+      : module_(contents), readable_(readable), live_(live) {
+    ++live_;
+  }
+  ~FakeSourceFile() override { --live_; }
+  ResourceModule* Module() override { return &module_; }
+  bool ShellReaderStaysInFile() const override { return readable_; }
+  FileStamp Stamp() const override { return {}; }
+
+ private:
+  FakeResourceModule module_;
+  bool readable_;
   int& live_;
 };
 
 }  // namespace
 
-std::unique_ptr<ResourceModule> FakeResourceModules::Open(const std::wstring& path) {
+std::unique_ptr<SourceFile> FakeSourceFiles::Open(const std::wstring& path) {
   opened.push_back(path);
   auto found = modules.find(path);
   if (found == modules.end()) return nullptr;
-  return std::make_unique<FakeResourceModule>(found->second, live);
+  return std::make_unique<FakeSourceFile>(found->second, unreadable.count(path) == 0, live);
 }
 
 bool FakeOutputFiles::Write(const std::wstring& path, const std::vector<ByteRange>& parts) {

@@ -38,13 +38,15 @@ struct FakeModuleContents {
   }
 };
 
-class FakeResourceModules final : public ResourceModules {
+// Files that can be opened: the modules, by path; any other path is a file that cannot be.
+class FakeSourceFiles final : public SourceFiles {
  public:
-  std::unique_ptr<ResourceModule> Open(const std::wstring& path) override;
+  std::unique_ptr<SourceFile> Open(const std::wstring& path) override;
 
   std::map<std::wstring, FakeModuleContents> modules;  // by path
+  std::set<std::wstring> unreadable;  // modules whose offsets would lead the shell out of them
   std::vector<std::wstring> opened;
-  int live = 0;  // modules opened and not yet released
+  int live = 0;  // files opened and not yet released
 };
 
 class FakeOutputFiles final : public OutputFiles {
@@ -183,7 +185,7 @@ struct FakeForm {
   FormControls controls = ControlsOf(*this);
 
   FakeMessageBoxes messages;
-  FakeResourceModules resources;
+  FakeSourceFiles sources;
   FakeOutputFiles files;
   FakeShellIcons shellIcons;
   FakePathNames paths;
@@ -191,7 +193,7 @@ struct FakeForm {
   FakeFileDialog fileDialog{journal};
   FakeFolderBrowser folderBrowser{journal};
   FakeWaitCursor cursor;
-  Platform platform{messages, resources,  files,         shellIcons, paths,
+  Platform platform{messages, sources,    files,         shellIcons, paths,
                     process,  fileDialog, folderBrowser, cursor};
 };
 

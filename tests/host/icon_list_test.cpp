@@ -162,17 +162,32 @@ TEST_F(LoadIconListTest, ASecondFileReplacesTheFirst) {
 
 TEST_F(LoadIconListTest, IconsOfAModuleWithoutGroupsAreShownFromItsMunFile) {
   const std::wstring mun = L"C:\\Windows\\SystemResources\\shell32.dll.mun";
-  form.resources.modules[L"C:\\Windows\\System32\\shell32.dll"];  // a module, no groups
+  form.sources.modules[L"C:\\Windows\\System32\\shell32.dll"];  // a module, no groups
   form.paths.existing.insert(mun);
   form.shellIcons.counts[mun] = 2;
   Load(L"C:\\Windows\\System32\\shell32.dll");
 
   EXPECT_EQ(form.shellIcons.counted, std::vector<std::wstring>{mun});
+  // Each file opened once, and neither kept open.
+  EXPECT_EQ(form.sources.opened,
+            (std::vector<std::wstring>{L"C:\\Windows\\System32\\shell32.dll", mun}));
   EXPECT_EQ(iconCount, 2);
   EXPECT_EQ(form.preview.images, (std::vector<std::wstring>{mun + L"#0", mun + L"#1"}));
   EXPECT_EQ(form.sourceField.text, L"shell32.dll");  // the fields keep the file named
   EXPECT_EQ(form.folderLabel.caption, L"C:\\Windows\\System32\\");
-  EXPECT_EQ(form.resources.live, 0);
+  EXPECT_EQ(form.sources.live, 0);
+}
+
+// Whether the shell's reader would leave the file is judged on the one mapping of the load.
+TEST_F(LoadIconListTest, AModuleTheShellWouldLeaveHasNoIconsToIt) {
+  form.sources.modules[L"C:\\bad.dll"];
+  form.sources.unreadable.insert(L"C:\\bad.dll");
+  form.shellIcons.counts[L"C:\\bad.dll"] = 3;
+  Load(L"C:\\bad.dll");
+  EXPECT_TRUE(form.shellIcons.counted.empty());
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
+  EXPECT_EQ(form.sources.opened, std::vector<std::wstring>{L"C:\\bad.dll"});
+  EXPECT_EQ(form.sources.live, 0);
 }
 
 TEST_F(LoadIconListTest, CountsBeyondSixteenBitsStayPositive) {

@@ -26,7 +26,7 @@ class WriteIconFilesTest : public ::testing::Test {
     form.folderLabel.caption = L"D:\\apps\\";
     form.sourceField.text = L"tool.exe";
     form.destinationField.text = L"E:\\out\\";
-    auto& module = form.resources.modules[kModulePath];
+    auto& module = form.sources.modules[kModulePath];
     AddGroup(module, {0, L"MAIN"}, 10);
     AddGroup(module, {5, {}}, 20);
     AddGroup(module, {9, {}}, 30);
@@ -52,10 +52,10 @@ class WriteIconFilesTest : public ::testing::Test {
     to.folderLabel.caption = form.folderLabel.caption;
     to.sourceField.text = form.sourceField.text;
     to.destinationField.text = form.destinationField.text;
-    to.resources.modules = form.resources.modules;
+    to.sources.modules = form.sources.modules;
   }
 
-  testing::FakeModuleContents& Module() { return form.resources.modules[kModulePath]; }
+  testing::FakeModuleContents& Module() { return form.sources.modules[kModulePath]; }
 
   FakeForm form;
   std::vector<Bytes> expected;  // the .ico file of each group, in group order
@@ -64,7 +64,7 @@ class WriteIconFilesTest : public ::testing::Test {
 TEST_F(WriteIconFilesTest, WritesEveryGroupInOrderFromFolderAndSourceName) {
   Run(1, 3);
 
-  EXPECT_EQ(form.resources.opened, std::vector<std::wstring>{kModulePath});
+  EXPECT_EQ(form.sources.opened, std::vector<std::wstring>{kModulePath});
   EXPECT_EQ(form.files.written,
             (std::vector<std::wstring>{L"E:\\out\\tool001.ico", L"E:\\out\\tool002.ico",
                                        L"E:\\out\\tool003.ico"}));
@@ -72,7 +72,7 @@ TEST_F(WriteIconFilesTest, WritesEveryGroupInOrderFromFolderAndSourceName) {
   EXPECT_EQ(form.files.files[L"E:\\out\\tool002.ico"], expected[1]);
   EXPECT_EQ(form.files.files[L"E:\\out\\tool003.ico"], expected[2]);
   EXPECT_TRUE(form.messages.shown.empty());
-  EXPECT_EQ(form.resources.live, 0);
+  EXPECT_EQ(form.sources.live, 0);
 }
 
 TEST_F(WriteIconFilesTest, WritesTheHeaderAndEachImageInOneWriteEach) {
@@ -83,7 +83,7 @@ TEST_F(WriteIconFilesTest, WritesTheHeaderAndEachImageInOneWriteEach) {
 
 TEST_F(WriteIconFilesTest, FirstAfterLastWritesNothingButStillOpensTheModule) {
   Run(1, 0);
-  EXPECT_EQ(form.resources.opened.size(), 1u);
+  EXPECT_EQ(form.sources.opened.size(), 1u);
   EXPECT_TRUE(form.files.written.empty());
   EXPECT_TRUE(form.messages.shown.empty());
 }
@@ -100,7 +100,7 @@ TEST_F(WriteIconFilesTest, ModuleWithoutGroupsComplainsEvenForAnEmptyRange) {
   Run(1, 0);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
   EXPECT_TRUE(form.files.written.empty());
-  EXPECT_EQ(form.resources.live, 0);
+  EXPECT_EQ(form.sources.live, 0);
 }
 
 TEST_F(WriteIconFilesTest, GroupNumberBeyondTheModuleEndsTheRunAfterTheEarlierFiles) {
@@ -108,7 +108,7 @@ TEST_F(WriteIconFilesTest, GroupNumberBeyondTheModuleEndsTheRunAfterTheEarlierFi
   EXPECT_EQ(form.files.written,
             (std::vector<std::wstring>{L"E:\\out\\tool002.ico", L"E:\\out\\tool003.ico"}));
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
-  EXPECT_EQ(form.resources.live, 0);
+  EXPECT_EQ(form.sources.live, 0);
 }
 
 TEST_F(WriteIconFilesTest, GroupNumberBelowOneIsRefused) {
@@ -127,13 +127,13 @@ TEST_F(WriteIconFilesTest, ResourceStepFailuresAreNamedWithTheProgramTitle) {
     SCOPED_TRACE(text);
     FakeForm fresh;
     CopyInputs(fresh);
-    fresh.resources.modules[kModulePath].groups[1].second = {status, {}};
+    fresh.sources.modules[kModulePath].groups[1].second = {status, {}};
 
     WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
 
     EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
     EXPECT_EQ(fresh.messages.shown, (std::vector<Message>{{text, L"Morvane"}}));
-    EXPECT_EQ(fresh.resources.live, 0);
+    EXPECT_EQ(fresh.sources.live, 0);
   }
 }
 
@@ -160,13 +160,13 @@ TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
     SCOPED_TRACE(c.what);
     FakeForm fresh;
     CopyInputs(fresh);
-    c.breakIt(fresh.resources.modules[kModulePath]);
+    c.breakIt(fresh.sources.modules[kModulePath]);
 
     WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
 
     EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
     EXPECT_EQ(fresh.messages.shown, std::vector<Message>{kCannotExtract});
-    EXPECT_EQ(fresh.resources.live, 0);
+    EXPECT_EQ(fresh.sources.live, 0);
   }
 }
 
@@ -178,14 +178,14 @@ TEST_F(WriteIconFilesTest, AFailedWriteIsReportedAndEndsTheRun) {
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool001.ico"), 1u);
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool002.ico"), 0u);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotWrite});
-  EXPECT_EQ(form.resources.live, 0);
+  EXPECT_EQ(form.sources.live, 0);
 }
 
 TEST_F(WriteIconFilesTest, EmptyFolderLabelOpensTheBareName) {
   form.folderLabel.caption.clear();
-  form.resources.modules[L"tool.exe"] = Module();
+  form.sources.modules[L"tool.exe"] = Module();
   Run(1, 1);
-  EXPECT_EQ(form.resources.opened, std::vector<std::wstring>{L"tool.exe"});
+  EXPECT_EQ(form.sources.opened, std::vector<std::wstring>{L"tool.exe"});
   EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
 }
 
@@ -207,26 +207,26 @@ TEST_F(WriteIconFilesTest, IconsOfAModuleWithoutGroupsComeFromItsMunFile) {
     SCOPED_TRACE(c.what);
     FakeForm fresh;
     CopyInputs(fresh);
-    fresh.resources.modules[mun] = fresh.resources.modules[kModulePath];
-    if (!c.namedHasGroups) fresh.resources.modules[kModulePath].groups.clear();
+    fresh.sources.modules[mun] = fresh.sources.modules[kModulePath];
+    if (!c.namedHasGroups) fresh.sources.modules[kModulePath].groups.clear();
     if (c.munExists) fresh.paths.existing.insert(mun);
 
     WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
 
-    EXPECT_EQ(fresh.resources.opened, c.opened);
+    EXPECT_EQ(fresh.sources.opened, c.opened);
     EXPECT_EQ(fresh.messages.shown, c.shown);
     EXPECT_EQ(fresh.files.written.size(), c.shown.empty() ? 3u : 0u);
     if (c.shown.empty()) {
       EXPECT_EQ(fresh.files.files[L"E:\\out\\tool003.ico"], expected[2]);
     }
-    EXPECT_EQ(fresh.resources.live, 0);
+    EXPECT_EQ(fresh.sources.live, 0);
   }
 }
 
 TEST_F(WriteIconFilesTest, AFileThatIsNoModuleIsNeverRedirected) {
   form.sourceField.text = L"gone.exe";
   form.paths.existing.insert(L"C:\\Windows\\SystemResources\\gone.exe.mun");
-  form.resources.modules[L"C:\\Windows\\SystemResources\\gone.exe.mun"] = Module();
+  form.sources.modules[L"C:\\Windows\\SystemResources\\gone.exe.mun"] = Module();
   Run(1, 3);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kLoadLibraryError});
   EXPECT_TRUE(form.files.written.empty());

@@ -1,0 +1,44 @@
+#include "platform/win32/fatal_failure.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <new>
+
+#include "res/version_info.h"
+
+namespace morvane::win32 {
+
+namespace {
+
+// The failure being handled, in words.
+std::wstring CaughtFailure() noexcept {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return L"メモリが足りません";
+  } catch (const std::exception& failure) {
+    std::wstring text;
+    for (const char* c = failure.what(); *c; ++c) text += static_cast<wchar_t>(*c);
+    return text;
+  } catch (...) {
+    return L"不明なエラー";
+  }
+}
+
+}  // namespace
+
+void EndWithMessage(const std::wstring& text) noexcept {
+  MessageBoxW(nullptr, text.c_str(), MORVANE_TITLE_W, MB_OK | MB_ICONQUESTION);
+  ExitProcess(1);
+}
+
+void EndAfterFailure(const std::wstring& what) noexcept {
+  try {
+    EndWithMessage(what + L"に失敗したため、Morvane を終了します。\n（" + CaughtFailure() + L"）");
+  } catch (...) {
+    ExitProcess(1);  // not even the message could be made
+  }
+}
+
+}  // namespace morvane::win32
