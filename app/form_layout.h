@@ -9,7 +9,8 @@ constexpr int kClientWidth = 329;
 constexpr int kClientHeight = 317;
 constexpr int kCanvasSize = 32;
 
-enum class ControlKind { PictureBox, Frame, CheckBox, Button, TextBox, Label, ListView };
+// A counter is a label whose text stays on one line.
+enum class ControlKind { PictureBox, Frame, CheckBox, Button, TextBox, Label, Counter, ListView };
 
 enum ControlId : int {
   kPicture1 = 1001,
@@ -46,7 +47,7 @@ inline constexpr std::array<ControlLayout, 13> kFormLayout{{
     {kText1Destination, ControlKind::TextBox, L"", 12, 32, 221, 18, 0, true},
     {kCommand1Source, ControlKind::Button, L"参照", 240, 68, 37, 17, 3, true},
     {kCommand1Destination, ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
-    {kLabel3, ControlKind::Label, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
+    {kLabel3, ControlKind::Counter, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
     {kLabel1Source, ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
     {kLabel1Destination, ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5, true},
     {kLabel2Folder, ControlKind::Label, L"", 240, 52, 36, 12, 7, false},

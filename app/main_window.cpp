@@ -3,6 +3,7 @@
 #include "app/busy_state.h"
 #include "app/command_line.h"
 #include "app/destination_field.h"
+#include "app/extraction_progress.h"
 #include "browse/destination_folder_dialog.h"
 #include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
@@ -26,8 +27,7 @@ void MainWindow::Form_Load() {
   const auto source =
       SourcePathFromArguments(ArgumentsAfterProgramName(platform_.process.CommandLine()));
   if (!source) return;
-  // The window is never shown in this run, so its preview would never be seen.
-  LoadIconList(*source, PreviewPictures::Skipped);
+  LoadIconList(*source);
   controls_.Check1->SetChecked(true);
   cmdMake_Click();
   platform_.process.EndProgram();
@@ -48,7 +48,9 @@ void MainWindow::cmdMake_Click() {
   const ExtractingCaption caption(*controls_.cmdMake);
   platform_.process.DoEvents();  // shows the busy state before the work starts
   const auto waiting = Waiting(platform_.cursor);
-  ExtractIcons(controls_, platform_, iconCount_);
+  ExtractionProgress progress(*controls_.cmdMake, platform_.process);
+  ExtractIcons(controls_, platform_, iconCount_,
+               [&progress](int written, int total) { progress.Written(written, total); });
 }
 
 void MainWindow::Command1_Click(int index) {
@@ -88,9 +90,9 @@ void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& f
   if (index != 0) ListView1_OLEDragDrop(files);
 }
 
-void MainWindow::LoadIconList(const std::wstring& path, PreviewPictures pictures) {
+void MainWindow::LoadIconList(const std::wstring& path) {
   const auto loading = Loading(loading_);
-  morvane::LoadIconList(controls_, platform_, iconCount_, path, pictures);
+  morvane::LoadIconList(controls_, platform_, iconCount_, path);
 }
 
 void MainWindow::ListView1_Click() { morvane::ListView1_Click(controls_, iconCount_); }

@@ -1,7 +1,6 @@
 #pragma once
 // The main window's logic (app/): its handlers and procedures, and the one number it keeps. It
 // reaches Windows only through the interfaces of platform/; app/win32/ wires it to the real ones.
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,17 +33,17 @@ class MainWindow {
   std::optional<DropEffect> Text1_OLEDragOver(int index, const DragState& drag);
   void Text1_OLEDragDrop(int index, const std::vector<std::wstring>& files);
 
-  void LoadIconList(const std::wstring& path, PreviewPictures pictures = PreviewPictures::Drawn);
+  void LoadIconList(const std::wstring& path);
   void ListView1_Click();
   // The list's selection moved, by mouse or keyboard. Loads move it too, and are not clicks.
   void ListView1_SelectionChanged();
 
-  std::int16_t iconCount() const { return iconCount_; }
+  int iconCount() const { return iconCount_; }
 
  private:
   FormControls controls_;
   Platform& platform_;
-  std::int16_t iconCount_ = 0;
+  int iconCount_ = 0;
   bool loading_ = false;
   std::wstring fileDialogName_;  // the open-file dialog's name, remembered between uses
 };

@@ -24,6 +24,15 @@ class ValueLabel : public Label {
   std::wstring caption;
 };
 
+class ValueCounterLabel : public CounterLabel {
+ public:
+  explicit ValueCounterLabel(std::wstring initial) : caption(std::move(initial)) {}
+  std::wstring Caption() const override { return caption; }
+  void SetCaption(const std::wstring& value) override { caption = value; }
+  void FitText(const std::wstring&) override {}
+  std::wstring caption;
+};
+
 class ValueButton : public Button {
  public:
   explicit ValueButton(std::wstring initial) : caption(std::move(initial)) {}

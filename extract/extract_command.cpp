@@ -1,7 +1,6 @@
 #include "extract/extract_command.h"
 
 #include "extract/extraction_messages.h"
-#include "extract/icon_file_writer.h"
 
 namespace morvane {
 
@@ -10,11 +9,12 @@ std::optional<Message> MissingSourceFile(const FormControls& form) {
   return std::nullopt;
 }
 
-void ExtractIcons(const FormControls& form, Platform& platform, int iconCount) {
-  if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount);
+void ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
+                  const WriteProgress& progress) {
+  if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount, progress);
   const auto selected = form.ListView1->SelectedIndex();
   if (!selected) return platform.messages.Show(messages::kSelectAnIcon);
-  WriteIconFiles(form, platform, *selected, *selected);
+  WriteIconFiles(form, platform, *selected, *selected, progress);
 }
 
 }  // namespace morvane

@@ -5,6 +5,7 @@
 
 #include "platform/form_controls.h"
 #include "platform/message_boxes.h"
+#include "extract/icon_file_writer.h"
 #include "platform/platform.h"
 
 namespace morvane {
@@ -13,6 +14,7 @@ namespace morvane {
 std::optional<Message> MissingSourceFile(const FormControls& form);
 
 // With Check1, writes icons 1 to `iconCount`; else the selected one, or asks for one.
-void ExtractIcons(const FormControls& form, Platform& platform, int iconCount);
+void ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
+                  const WriteProgress& progress = {});
 
 }  // namespace morvane

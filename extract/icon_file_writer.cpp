@@ -61,7 +61,8 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
   return AsFolder(destination) + base + digits + L".ico";
 }
 
-void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last) {
+void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
+                    const WriteProgress& progress) {
   const std::wstring sourceName = form.Text1[1]->Text();
   auto file =
       OpenSourceModule(platform.sources, platform.paths, form.Label2->Caption() + sourceName);
@@ -79,6 +80,7 @@ void WriteIconFiles(const FormControls& form, Platform& platform, int first, int
     if (!WriteGroupFile(platform.files, path, *group)) {
       return platform.messages.Show(messages::kCannotWriteFile);
     }
+    if (progress) progress(static_cast<int>(wide - first + 1), static_cast<int>(last - first + 1));
   }
 }
 

@@ -20,6 +20,13 @@ class Label {
   virtual void SetCaption(const std::wstring& caption) = 0;
 };
 
+// The icon counter: a label whose text must stay whole, on one line, inside it.
+class CounterLabel : public Label {
+ public:
+  // Keeps the label's font where `widest` fits, else shrinks it by whole pixels until it does.
+  virtual void FitText(const std::wstring& widest) = 0;
+};
+
 class Button {
  public:
   virtual ~Button() = default;

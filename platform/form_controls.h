@@ -13,7 +13,7 @@ struct FormControls {
   Button* cmdMake{};      // the Extract button
   CheckBox* Check1{};     // all icons
   Label* Label2{};  // the hidden folder label, index 1: the source file's folder, ending in "\"
-  Label* Label3{};  // the icon counter
+  CounterLabel* Label3{};  // the icon counter
   IconListView* ListView1{};
   PreviewImageList* ImageList1{};
   PreviewCanvas* Picture1{};

@@ -1,6 +1,7 @@
 #include "preview/icon_list.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/scope_exit.h"
 #include "preview/preview_messages.h"
@@ -29,16 +30,14 @@ void EmptySourceFields(const FormControls& form) {
   form.Label2->SetCaption(L"");
 }
 
-void FillPreview(const FormControls& form, const std::wstring& path, int count) {
-  // The list paints once, with every item, when the scope ends.
-  form.ListView1->HoldDrawing(true);
-  const ScopeExit release([&form] { form.ListView1->HoldDrawing(false); });
-  form.Picture1->DrawFileIcons(path, count, [&form](int i) {
-    form.ImageList1->AddCanvasImage();
-    form.ListView1->SetImagesAttached(true);
-    form.ListView1->AddItem(i, std::to_wstring(i), i);
-    form.Picture1->Clear();
-  });
+// The count is the shell's, held below the top of an int; a file has never held more.
+int IconCountOf(unsigned count) { return static_cast<int>(std::min<unsigned>(count, INT_MAX)); }
+
+void ShowSelectedIcon(const FormControls& form, int iconCount) {
+  const auto selected = form.ListView1->SelectedIndex();
+  if (!selected) return;
+  form.Picture1->ShowImage(*selected);
+  form.Label3->SetCaption(CounterText(*selected, iconCount));
 }
 
 }  // namespace
@@ -62,8 +61,8 @@ std::wstring CounterText(int number, int total) {
   return L"Icon No．： " + std::to_wstring(number) + L"/" + std::to_wstring(total);
 }
 
-void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
-                  const std::wstring& givenPath, PreviewPictures pictures) {
+void LoadIconList(const FormControls& form, Platform& platform, int& iconCount,
+                  const std::wstring& givenPath) {
   if (IsIconFileName(givenPath)) return platform.messages.Show(messages::kIconFileRefused);
   const auto waiting = Waiting(platform.cursor);
 
@@ -76,33 +75,26 @@ void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& ic
   const auto drawing = PersistentDrawing(*form.Picture1);  // until the load ends, however it ends
   form.Picture1->Clear();
   EmptyPreviewList(form);
-  // The icons may live in another file than the one named; the fields keep the named one. It
-  // stays mapped, and so unwritable, until the load ends; the shell reads only a file whose
-  // offsets it can follow without leaving it.
+  // The icons may live in another file than the one named; the fields keep the named one. The
+  // shell reads only a file whose offsets it can follow without leaving it.
   const IconSource source = OpenIconSource(platform.sources, platform.paths, path);
   const bool readable = !source.file || source.file->ShellReaderStaysInFile();
-  // The count is kept in 16 bits: a larger one is held at the top rather than wrapped.
-  const unsigned count = readable ? platform.shellIcons.CountIcons(source.path) : 0;
-  iconCount = static_cast<std::int16_t>(std::min<unsigned>(count, INT16_MAX));
+  iconCount = readable ? IconCountOf(platform.shellIcons.CountIcons(source.path)) : 0;
+  if (iconCount < 1) return platform.messages.Show(messages::kNoIcons);
 
-  if (iconCount < 1) {
-    platform.messages.Show(messages::kNoIcons);
-  } else {
-    form.Text1[1]->SetText(name);
-    form.Label2->SetCaption(folder);
-    if (pictures == PreviewPictures::Skipped) {
-      form.Label3->SetCaption(CounterText(1, iconCount));  // as if item 1 were selected
-    } else {
-      FillPreview(form, source.path, iconCount);
-    }
-    if (const auto selected = form.ListView1->SelectedIndex()) {
-      form.Picture1->ShowImage(*selected);
-      form.Label3->SetCaption(CounterText(*selected, iconCount));
-    }
-  }
+  form.Text1[1]->SetText(name);
+  form.Label2->SetCaption(folder);
+  form.Label3->FitText(CounterText(iconCount, iconCount));
+  // The pictures are made as the list shows them: the load ends with the count.
+  form.ImageList1->SetIconFile({source.path, source.file ? source.file->Stamp() : FileStamp{}},
+                               iconCount);
+  form.ListView1->SetImagesAttached(true);
+  form.ListView1->SetNumberedItems(iconCount);
+  form.ListView1->SelectItem(1);
+  ShowSelectedIcon(form, iconCount);
 }
 
-void ListView1_Click(const FormControls& form, std::int16_t iconCount) {
+void ListView1_Click(const FormControls& form, int iconCount) {
   const auto selected = form.ListView1->SelectedIndex();
   if (!selected) return;
   {

@@ -1,6 +1,5 @@
 #pragma once
 // The preview: the source file's icons as a numbered list, the canvas and the counter.
-#include <cstdint>
 #include <string>
 
 #include "platform/form_controls.h"
@@ -8,18 +7,15 @@
 
 namespace morvane {
 
-// Whether a load draws the preview. A window that is never shown skips the pictures and the
-// list: every field, the counter, `iconCount` and every message stay as they would be.
-enum class PreviewPictures { Drawn, Skipped };
-
-// Refuses icon files; otherwise splits the path into the folder label and the source
-// field, sets `iconCount` and fills the list with one numbered item per icon.
-void LoadIconList(const FormControls& form, Platform& platform, std::int16_t& iconCount,
-                  const std::wstring& path, PreviewPictures pictures = PreviewPictures::Drawn);
+// Refuses icon files; otherwise splits the path into the folder label and the source field,
+// sets `iconCount` and fills the list with one numbered item per icon, whose pictures the list
+// asks for as it shows them.
+void LoadIconList(const FormControls& form, Platform& platform, int& iconCount,
+                  const std::wstring& path);
 
 // Shows the selected item's icon on the canvas and its number in the counter;
 // does nothing when no item is selected.
-void ListView1_Click(const FormControls& form, std::int16_t iconCount);
+void ListView1_Click(const FormControls& form, int iconCount);
 
 // Empties the source field, the folder label and the preview; the icon count and the
 // counter stay as they are.

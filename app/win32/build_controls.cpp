@@ -32,6 +32,8 @@ ControlClass ClassOf(ControlKind kind) {
       return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
       return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Counter:
+      return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case ControlKind::ListView:
       return {WC_LISTVIEWW,
               LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE |
@@ -82,7 +84,7 @@ ControlFonts MakeControlFonts(int dpi) {
   const ControlLayout& counter = LayoutOf(kLabel3);
   const SIZE counterSize{MulDiv(counter.width, dpi, 96), MulDiv(counter.height, dpi, 96)};
   return {unique_hfont{CreateFontIndirectW(&metrics.lfMessageFont)},
-          unique_hfont{CounterFont(dpi, counterSize)}};
+          unique_hfont{CounterFont(dpi, counterSize, counter.caption)}};
 }
 
 void BuildControls(HWND form, HINSTANCE instance, int dpi, const ControlFonts& fonts) {

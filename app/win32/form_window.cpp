@@ -123,7 +123,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-FormWindow::Controls::Controls(const FormWindow& window, int canvasSize)
+FormWindow::Controls::Controls(const FormWindow& window)
     : destinationField(window.Control(kText1Destination)),
       sourceField(window.Control(kText1Source)),
       destinationBrowse(window.Control(kCommand1Destination)),
@@ -131,15 +131,15 @@ FormWindow::Controls::Controls(const FormWindow& window, int canvasSize)
       extractButton(window.Control(kCmdMake)),
       allIcons(window.Control(kCheck1)),
       folderLabel(window.Control(kLabel2Folder)),
-      counterLabel(window.Control(kLabel3)),
-      preview(window.Control(kListView1), window.Control(kPicture1), canvasSize) {}
+      counterLabel(window.Control(kLabel3), window.dpi_),
+      preview(window.Control(kListView1), window.Control(kPicture1), window.Scale(kCanvasSize)) {}
 
 bool FormWindow::OnCreate() noexcept {
   try {
     fonts_ = MakeControlFonts(dpi_);
     BuildControls(hwnd_, instance_, dpi_, fonts_);
     services_.SetOwner(hwnd_);
-    controls_.emplace(*this, Scale(kCanvasSize));
+    controls_.emplace(*this);
     logic_.emplace(ControlsOf(*controls_), services_.platform);
     return true;
   } catch (...) {

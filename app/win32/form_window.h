@@ -59,11 +59,12 @@ class FormWindow {
 
   // The controls over their handles, made once they exist.
   struct Controls {
-    Controls(const FormWindow& window, int canvasSize);
+    explicit Controls(const FormWindow& window);
     Win32TextBox destinationField, sourceField;
     Win32Button destinationBrowse, sourceBrowse, extractButton;
     Win32CheckBox allIcons;
-    Win32Label folderLabel, counterLabel;
+    Win32Label folderLabel;
+    Win32CounterLabel counterLabel;
     Win32Preview preview;
   };
   std::optional<Controls> controls_;

@@ -28,7 +28,8 @@ class HiddenForm {
     ValueButton sourceBrowse{CaptionOf(kCommand1Source)};
     ValueButton extractButton{CaptionOf(kCmdMake)};
     ValueCheckBox allIcons;
-    ValueLabel folderLabel, counterLabel{CaptionOf(kLabel3)};
+    ValueLabel folderLabel;
+    ValueCounterLabel counterLabel{CaptionOf(kLabel3)};
     ValuePreview preview;
   };
 

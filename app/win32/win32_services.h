@@ -25,6 +25,7 @@ struct Win32Services {
     fileDialog.SetOwner(owner);
     folderBrowser.SetOwner(owner);
     cursor.SetOwner(owner);
+    process.SetOwner(owner);
   }
 
   Win32MessageBoxes messages;

@@ -8,42 +8,57 @@ namespace morvane::win32 {
 
 namespace {
 
-// How many rows from the top the counter's text inks, drawn as the label draws it.
-int InkedRows(HFONT font, int width, int height) {
+// How far down and to the right a text inks, drawn on one line as the label draws it.
+SIZE InkOf(HFONT font, const std::wstring& text, SIZE room) {
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {sizeof info.bmiHeader, room.cx, -room.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   const unique_hbitmap canvas{CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
   const unique_hdc dc{CreateCompatibleDC(nullptr)};
-  if (!canvas || !dc) return 0;
+  if (!canvas || !dc) return {};
   const HGDIOBJ previousBitmap = SelectObject(dc.get(), canvas.get());
   const HGDIOBJ previousFont = SelectObject(dc.get(), font);
-  RECT area{0, 0, width, height};
+  RECT area{0, 0, room.cx, room.cy};
   FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawTextW(dc.get(), L"Icon No．： 0123456789/", -1, &area, DT_LEFT | DT_NOPREFIX);
+  DrawTextW(dc.get(), text.c_str(), -1, &area, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
   GdiFlush();
   SelectObject(dc.get(), previousFont);
   SelectObject(dc.get(), previousBitmap);
   const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  for (int row = height; row > 0; --row) {
-    for (int x = 0; x < width; ++x) {
-      if ((pixels[(row - 1) * width + x] & 0xFFFFFF) != 0xFFFFFF) return row;
+  SIZE ink{0, 0};
+  for (int y = 0; y < room.cy; ++y) {
+    for (int x = 0; x < room.cx; ++x) {
+      if ((pixels[y * room.cx + x] & 0xFFFFFF) == 0xFFFFFF) continue;
+      if (x + 1 > ink.cx) ink.cx = x + 1;
+      ink.cy = y + 1;
     }
   }
-  return 0;
+  return ink;
+}
+
+// Whether the text, with any one digit in place of all of its digits, stays inside the label.
+bool Fits(HFONT font, SIZE label, const std::wstring& widest) {
+  for (wchar_t digit = L'0'; digit <= L'9'; ++digit) {
+    std::wstring text = widest;
+    for (wchar_t& c : text) {
+      if (c >= L'0' && c <= L'9') c = digit;
+    }
+    const SIZE ink = InkOf(font, text, {2 * label.cx, 2 * label.cy});
+    if (ink.cx > label.cx || ink.cy > label.cy) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-HFONT CounterFont(int dpi, SIZE label) {
+HFONT CounterFont(int dpi, SIZE label, const std::wstring& widest) {
   LOGFONTW font{};
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(font.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
   for (font.lfHeight = -(975 * dpi / 7200); font.lfHeight < -1; ++font.lfHeight) {
     unique_hfont made{CreateFontIndirectW(&font)};
-    if (made && InkedRows(made.get(), 2 * label.cx, 2 * label.cy) <= label.cy)
-      return made.release();
+    if (made && Fits(made.get(), label, widest)) return made.release();
   }
   return CreateFontIndirectW(&font);
 }

@@ -52,17 +52,13 @@ inline BOOL ImageList_Destroy(HIMAGELIST images) {
   MORVANE_LATE(L"comctl32.dll", ImageList_Destroy);
   return bound(images);
 }
-inline int ImageList_Add(HIMAGELIST images, HBITMAP image, HBITMAP mask) {
-  MORVANE_LATE(L"comctl32.dll", ImageList_Add);
-  return bound(images, image, mask);
+inline BOOL ImageList_SetImageCount(HIMAGELIST images, UINT count) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_SetImageCount);
+  return bound(images, count);
 }
-inline int ImageList_GetImageCount(HIMAGELIST images) {
-  MORVANE_LATE(L"comctl32.dll", ImageList_GetImageCount);
-  return bound(images);
-}
-inline BOOL ImageList_Remove(HIMAGELIST images, int index) {
-  MORVANE_LATE(L"comctl32.dll", ImageList_Remove);
-  return bound(images, index);
+inline BOOL ImageList_Replace(HIMAGELIST images, int index, HBITMAP image, HBITMAP mask) {
+  MORVANE_LATE(L"comctl32.dll", ImageList_Replace);
+  return bound(images, index, image, mask);
 }
 inline BOOL ImageList_Draw(HIMAGELIST images, int index, HDC dc, int x, int y, UINT style) {
   MORVANE_LATE(L"comctl32.dll", ImageList_Draw);

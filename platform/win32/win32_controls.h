@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "platform/controls.h"
+#include "platform/win32/counter_font.h"
+#include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
 
@@ -34,6 +36,27 @@ class Win32Label final : public Label {
 
  private:
   HWND window_;
+};
+
+class Win32CounterLabel final : public CounterLabel {
+ public:
+  Win32CounterLabel(HWND window, int dpi) : window_(window), dpi_(dpi) {}
+  std::wstring Caption() const override { return WindowText(window_); }
+  void SetCaption(const std::wstring& caption) override {
+    SetWindowTextW(window_, caption.c_str());
+  }
+  void FitText(const std::wstring& widest) override {
+    RECT room;
+    GetClientRect(window_, &room);
+    unique_hfont fitted{CounterFont(dpi_, {room.right, room.bottom}, widest)};
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.get()), TRUE);
+    font_ = std::move(fitted);  // the font it replaces is no longer the label's
+  }
+
+ private:
+  HWND window_;
+  int dpi_;
+  unique_hfont font_;
 };
 
 class Win32Button final : public Button {

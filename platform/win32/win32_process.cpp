@@ -31,6 +31,21 @@ void Win32Process::DoEvents() {
   }
 }
 
+void Win32Process::KeepAnswering() {
+  // Looking, without taking anything, delivers the messages sent from other threads and
+  // programs; the user's input stays in the queue.
+  MSG message;
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+  if (owner_) RedrawWindow(owner_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+double Win32Process::Seconds() {
+  LARGE_INTEGER frequency, count;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&count);
+  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 void Win32Process::EndProgram() { ExitProcess(0); }
 
 }  // namespace morvane::win32

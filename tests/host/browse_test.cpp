@@ -60,7 +60,7 @@ TEST_F(BrowseButtons, ACancelEmptiesTheSourceButKeepsCountAndCounter) {
   EXPECT_EQ(form.journal, Join({kDisable, {L"ShowOpen c:\\*.*"}, kResetSource, kEnable}));
   EXPECT_EQ(window.iconCount(), 2);
   EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 2/2");
-  EXPECT_TRUE(form.preview.items.empty());
+  EXPECT_EQ(form.preview.items, 0);
   EXPECT_EQ(form.preview.canvas, L"");
 }
 

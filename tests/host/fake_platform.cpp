@@ -73,27 +73,37 @@ void FakePreview::SetImagesAttached(bool on) {
 }
 
 void FakePreview::RemoveAllItems() {
-  items.clear();
+  items = 0;
   selected.reset();
   journal_.push_back(L"ListItems.Clear");
 }
 
-void FakePreview::AddItem(int position, const std::wstring& text, int imageNumber) {
-  if (items.empty()) selected = position;
-  if (!held) ++itemsAddedWhileShown;
-  items.insert(items.begin() + (position - 1), Item{text, imageNumber});
-  journal_.push_back(L"ListItems.Add " + std::to_wstring(position) + L" " + text + L" " +
-                     std::to_wstring(imageNumber));
+void FakePreview::SetNumberedItems(int count) {
+  items = count;
+  selected.reset();
+  journal_.push_back(L"ListItems " + std::to_wstring(count));
+}
+
+void FakePreview::SelectItem(int position) {
+  if (position >= 1 && position <= items) selected = position;
+  journal_.push_back(L"Select " + std::to_wstring(position));
 }
 
 void FakePreview::RemoveAll() {
-  images.clear();
+  iconFile.clear();
+  pictures = 0;
   journal_.push_back(L"ListImages.Clear");
 }
 
-void FakePreview::AddCanvasImage() {
-  images.push_back(canvas);
-  journal_.push_back(L"ListImages.Add " + std::to_wstring(images.size()));
+void FakePreview::SetIconFile(const ShellIconFile& file, int count) {
+  iconFile = file.path;
+  pictures = count;
+  journal_.push_back(L"ListImages " + file.path + L" " + std::to_wstring(count));
+}
+
+std::wstring FakePreview::Picture(int n) const {
+  if (!attached || n < 1 || n > pictures) return L"";
+  return iconFile + L"#" + std::to_wstring(n - 1);
 }
 
 void FakePreview::SetAutoRedraw(bool on) {
@@ -105,17 +115,8 @@ void FakePreview::Clear() {
   journal_.push_back(L"Picture=empty");
 }
 
-void FakePreview::DrawFileIcons(const std::wstring& path, int count,
-                                const std::function<void(int)>& drawn) {
-  for (int number = 1; number <= count; ++number) {
-    canvas = path + L"#" + std::to_wstring(number - 1);
-    journal_.push_back(L"DrawIcon " + std::to_wstring(number - 1));
-    drawn(number);
-  }
-}
-
 void FakePreview::ShowImage(int number) {
-  canvas = images.at(static_cast<std::size_t>(number) - 1);
+  canvas = number >= 1 && number <= pictures ? iconFile + L"#" + std::to_wstring(number - 1) : L"";
   journal_.push_back(L"Picture=image " + std::to_wstring(number));
 }
 

@@ -59,35 +59,34 @@ class FakeOutputFiles final : public OutputFiles {
   std::wstring failingPath;  // a write to this path fails and leaves nothing
 };
 
-// The list, image list and canvas in one, writing every operation into the journal.
+// The list, image list and canvas in one, writing every operation into the journal. Picture n
+// of a file is written "<path>#<n - 1>": the shell's icon n - 1 of the file.
 class FakePreview final : public IconListView, public PreviewImageList, public PreviewCanvas {
  public:
   explicit FakePreview(Journal& journal) : journal_(journal) {}
 
   void SetImagesAttached(bool attached) override;
   void RemoveAllItems() override;
-  void AddItem(int position, const std::wstring& text, int imageNumber) override;
+  void SetNumberedItems(int count) override;
+  void SelectItem(int position) override;
   std::optional<int> SelectedIndex() const override { return selected; }
-  void HoldDrawing(bool on) override { held = on; }
   void RemoveAll() override;
-  void AddCanvasImage() override;
+  void SetIconFile(const ShellIconFile& file, int count) override;
   void SetAutoRedraw(bool on) override;
   void Clear() override;
-  void DrawFileIcons(const std::wstring& path, int count,
-                     const std::function<void(int)>& drawn) override;
   void ShowImage(int number) override;
 
-  struct Item {
-    std::wstring text;
-    int image;
-  };
-  std::vector<Item> items;
+  // What the user sees of item n: its text and its picture; "" for a picture the list has none
+  // for.
+  std::wstring ItemText(int n) const { return std::to_wstring(n); }
+  std::wstring Picture(int n) const;
+
+  int items = 0;
   std::optional<int> selected;
   bool attached = false;
-  bool held = false;                 // whether the list's drawing is held
-  int itemsAddedWhileShown = 0;      // items added while it was not
-  std::vector<std::wstring> images;  // what the canvas held when each was added
-  std::wstring canvas;               // what the canvas shows: "" when clear
+  std::wstring iconFile;  // whose icons the pictures are; "" when none
+  int pictures = 0;
+  std::wstring canvas;  // what the canvas shows: "" when clear
 
  private:
   Journal& journal_;
@@ -128,10 +127,14 @@ class FakeProcess final : public Process {
   std::wstring ProgramFolder() override { return programFolder; }
   std::wstring CommandLine() override { return L"Morvane.exe " + arguments; }
   void DoEvents() override { journal_.push_back(L"DoEvents"); }
+  void KeepAnswering() override { journal_.push_back(L"KeepAnswering"); }
+  // Each look at the clock finds it `tick` seconds later.
+  double Seconds() override { return now += tick; }
   void EndProgram() override { journal_.push_back(L"EndProgram"); }
 
   std::wstring programFolder = L"C:\\Tools\\";
   std::wstring arguments;  // what the command line holds after the program's name
+  double now = 0, tick = 0;
 
  private:
   Journal& journal_;
@@ -180,7 +183,7 @@ struct FakeForm {
   RecordedButton extractButton{L"cmdMake", journal, L"抽出"};
   ValueCheckBox allIcons;
   RecordedLabel folderLabel{L"Label2(1)", journal};
-  RecordedLabel counterLabel{L"Label3", journal};
+  RecordedCounterLabel counterLabel{L"Label3", journal};
   FakePreview preview{journal};
   FormControls controls = ControlsOf(*this);
 

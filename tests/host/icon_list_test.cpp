@@ -22,40 +22,39 @@ class LoadIconListTest : public ::testing::Test {
   // Whatever was written to the journal since the last call.
   Journal TakeJournal() { return std::exchange(form.journal, {}); }
 
+  // What the list shows: item n's text and picture, for every item.
+  std::vector<std::wstring> ShownItems() const {
+    std::vector<std::wstring> shown;
+    for (int n = 1; n <= form.preview.items; ++n) {
+      shown.push_back(form.preview.ItemText(n) + L" " + form.preview.Picture(n));
+    }
+    return shown;
+  }
+
   FakeForm form;
-  std::int16_t iconCount = 0;
+  int iconCount = 0;
 };
 
+// The load ends with the count: the list asks for the pictures as it shows them.
 TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
   form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 3;
   Load(L"D:\\apps\\tool.exe");
 
   Journal expected = kReset;
-  expected.insert(expected.end(), {L"Text1(1)=tool.exe", L"Label2(1)=D:\\apps\\"});
-  for (const wchar_t* n : {L"1", L"2", L"3"}) {
-    const std::wstring i = n;
-    expected.insert(
-        expected.end(),
-        {L"DrawIcon " + std::to_wstring(std::stoi(i) - 1), L"ListImages.Add " + i,
-         L"Icons=ImageList1", L"ListItems.Add " + i + L" " + i + L" " + i, L"Picture=empty"});
-  }
   expected.insert(expected.end(),
-                  {L"Picture=image 1", L"Label3=Icon No．： 1/3", L"AutoRedraw=off"});
+                  {L"Text1(1)=tool.exe", L"Label2(1)=D:\\apps\\", L"Label3 fits Icon No．： 3/3",
+                   L"ListImages D:\\apps\\tool.exe 3", L"Icons=ImageList1", L"ListItems 3",
+                   L"Select 1", L"Picture=image 1", L"Label3=Icon No．： 1/3", L"AutoRedraw=off"});
   EXPECT_EQ(TakeJournal(), expected);
 
   EXPECT_EQ(iconCount, 3);
   EXPECT_TRUE(form.messages.shown.empty());
+  EXPECT_EQ(ShownItems(),
+            (std::vector<std::wstring>{L"1 D:\\apps\\tool.exe#0", L"2 D:\\apps\\tool.exe#1",
+                                       L"3 D:\\apps\\tool.exe#2"}));
   EXPECT_EQ(form.preview.selected, 1);
-  EXPECT_TRUE(form.preview.attached);
-  // The list painted once: every item came while its drawing was held, and it is free again.
-  EXPECT_EQ(form.preview.itemsAddedWhileShown, 0);
-  EXPECT_FALSE(form.preview.held);
-  EXPECT_EQ(form.cursor.states, (std::vector<bool>{true, false}));
-  // Image i is icon i - 1 drawn on the cleared canvas, and the canvas shows icon 1.
-  EXPECT_EQ(form.preview.images,
-            (std::vector<std::wstring>{L"D:\\apps\\tool.exe#0", L"D:\\apps\\tool.exe#1",
-                                       L"D:\\apps\\tool.exe#2"}));
   EXPECT_EQ(form.preview.canvas, L"D:\\apps\\tool.exe#0");
+  EXPECT_EQ(form.cursor.states, (std::vector<bool>{true, false}));
 }
 
 TEST_F(LoadIconListTest, RefusesIconFilesWithoutTouchingAnything) {
@@ -70,7 +69,7 @@ TEST_F(LoadIconListTest, RefusesIconFilesWithoutTouchingAnything) {
     EXPECT_TRUE(TakeJournal().empty());
     EXPECT_EQ(iconCount, 2);
     EXPECT_EQ(form.sourceField.text, L"a.exe");
-    EXPECT_EQ(form.preview.items.size(), 2u);
+    EXPECT_EQ(form.preview.items, 2);
     EXPECT_TRUE(form.shellIcons.counted.size() == 1);
     EXPECT_EQ(form.cursor.states.size(), 2u);  // only the first load waited
   }
@@ -139,8 +138,8 @@ TEST_F(LoadIconListTest, AFileWithoutIconsEmptiesThePreviewButKeepsTheCounter) {
   EXPECT_EQ(TakeJournal(), expected);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
   EXPECT_EQ(iconCount, 0);
-  EXPECT_TRUE(form.preview.items.empty());
-  EXPECT_TRUE(form.preview.images.empty());
+  EXPECT_TRUE(ShownItems().empty());
+  EXPECT_TRUE(form.preview.iconFile.empty());
   EXPECT_FALSE(form.preview.attached);
   EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/2");
 }
@@ -151,10 +150,7 @@ TEST_F(LoadIconListTest, ASecondFileReplacesTheFirst) {
   Load(L"C:\\a.exe");
   form.preview.selected = 4;
   Load(L"C:\\b.dll");
-  ASSERT_EQ(form.preview.items.size(), 2u);
-  EXPECT_EQ(form.preview.items[0].text, L"1");
-  EXPECT_EQ(form.preview.items[1].text, L"2");
-  EXPECT_EQ(form.preview.images.size(), 2u);
+  EXPECT_EQ(ShownItems(), (std::vector<std::wstring>{L"1 C:\\b.dll#0", L"2 C:\\b.dll#1"}));
   EXPECT_EQ(form.preview.selected, 1);
   EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/2");
   EXPECT_EQ(form.sourceField.text, L"b.dll");
@@ -172,7 +168,7 @@ TEST_F(LoadIconListTest, IconsOfAModuleWithoutGroupsAreShownFromItsMunFile) {
   EXPECT_EQ(form.sources.opened,
             (std::vector<std::wstring>{L"C:\\Windows\\System32\\shell32.dll", mun}));
   EXPECT_EQ(iconCount, 2);
-  EXPECT_EQ(form.preview.images, (std::vector<std::wstring>{mun + L"#0", mun + L"#1"}));
+  EXPECT_EQ(ShownItems(), (std::vector<std::wstring>{L"1 " + mun + L"#0", L"2 " + mun + L"#1"}));
   EXPECT_EQ(form.sourceField.text, L"shell32.dll");  // the fields keep the file named
   EXPECT_EQ(form.folderLabel.caption, L"C:\\Windows\\System32\\");
   EXPECT_EQ(form.sources.live, 0);
@@ -190,17 +186,23 @@ TEST_F(LoadIconListTest, AModuleTheShellWouldLeaveHasNoIconsToIt) {
   EXPECT_EQ(form.sources.live, 0);
 }
 
-TEST_F(LoadIconListTest, CountsBeyondSixteenBitsStayPositive) {
-  form.shellIcons.counts[L"C:\\huge.dll"] = 40000;
-  Load(L"C:\\huge.dll");
-  EXPECT_EQ(iconCount, 32767);
-  EXPECT_EQ(form.preview.items.size(), 32767u);
-  EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/32767");
+// Every icon the shell counts is listed: no count is held at 16 bits.
+TEST_F(LoadIconListTest, CountsBeyondSixteenBitsAreWhole) {
+  for (unsigned count : {32768u, 40000u, 2147483647u, 4000000000u}) {
+    SCOPED_TRACE(count);
+    form.shellIcons.counts[L"C:\\huge.dll"] = count;
+    Load(L"C:\\huge.dll");
+    const int whole = static_cast<int>(std::min(count, 2147483647u));
+    EXPECT_EQ(iconCount, whole);
+    EXPECT_EQ(form.preview.items, whole);
+    EXPECT_EQ(form.preview.Picture(whole), L"C:\\huge.dll#" + std::to_wstring(whole - 1));
+    EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/" + std::to_wstring(whole));
+  }
 }
 
 TEST(ListView1Click, ShowsTheSelectedIconAndItsNumber) {
   FakeForm form;
-  std::int16_t count = 0;
+  int count = 0;
   form.shellIcons.counts[L"C:\\a.exe"] = 120;
   LoadIconList(form.controls, form.platform, count, L"C:\\a.exe");
   form.journal.clear();
@@ -227,7 +229,7 @@ TEST(ListView1Click, DoesNothingWithoutASelectedItem) {
 TEST(CounterText, IsNeverPadded) {
   EXPECT_EQ(CounterText(1, 3), L"Icon No．： 1/3");
   EXPECT_EQ(CounterText(5, 12), L"Icon No．： 5/12");
-  EXPECT_EQ(CounterText(32767, 32767), L"Icon No．： 32767/32767");
+  EXPECT_EQ(CounterText(32767, 33000), L"Icon No．： 32767/33000");
 }
 
 }  // namespace

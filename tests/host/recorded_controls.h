@@ -40,6 +40,23 @@ class RecordedLabel final : public ValueLabel {
   Journal& journal_;
 };
 
+class RecordedCounterLabel final : public ValueCounterLabel {
+ public:
+  RecordedCounterLabel(std::wstring name, Journal& journal)
+      : ValueCounterLabel(L""), name_(std::move(name)), journal_(journal) {}
+  void SetCaption(const std::wstring& value) override {
+    journal_.push_back(name_ + L"=" + value);
+    ValueCounterLabel::SetCaption(value);
+  }
+  void FitText(const std::wstring& widest) override {
+    journal_.push_back(name_ + L" fits " + widest);
+  }
+
+ private:
+  std::wstring name_;
+  Journal& journal_;
+};
+
 class RecordedButton final : public ValueButton {
  public:
   RecordedButton(std::wstring name, Journal& journal, std::wstring initial)

@@ -43,9 +43,7 @@ class WriteIconFilesTest : public ::testing::Test {
     expected.push_back(IconFile(entries, images));
   }
 
-  void Run(std::int16_t first, std::int16_t last) {
-    WriteIconFiles(form.controls, form.platform, first, last);
-  }
+  void Run(int first, int last) { WriteIconFiles(form.controls, form.platform, first, last); }
 
   // Gives another form the same fields and modules, for one case of a table.
   void CopyInputs(FakeForm& to) const {
@@ -109,6 +107,32 @@ TEST_F(WriteIconFilesTest, GroupNumberBeyondTheModuleEndsTheRunAfterTheEarlierFi
             (std::vector<std::wstring>{L"E:\\out\\tool002.ico", L"E:\\out\\tool003.ico"}));
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotExtract});
   EXPECT_EQ(form.sources.live, 0);
+}
+
+// Group numbers go on past 16 bits, and so do the digits of the file names.
+TEST_F(WriteIconFilesTest, GroupsPastSixteenBitsAreWrittenUnderTheirOwnNumbers) {
+  FakeForm many;
+  CopyInputs(many);
+  auto& module = many.sources.modules[kModulePath];
+  module.groups.clear();
+  constexpr int kGroups = 32770;
+  for (int number = 1; number <= kGroups; ++number) {
+    const auto id = static_cast<std::uint16_t>(number);
+    module.AddGroup({id, {}}, GroupDirectory({{16, 16, 16, 1, 4, 3, id}}));
+    module.AddIcon(id, Image(3, static_cast<std::uint8_t>(number / 256)));
+  }
+  WriteIconFiles(many.controls, many.platform, 32767, kGroups);
+
+  EXPECT_TRUE(many.messages.shown.empty());
+  ASSERT_EQ(many.files.written,
+            (std::vector<std::wstring>{L"E:\\out\\tool32767.ico", L"E:\\out\\tool32768.ico",
+                                       L"E:\\out\\tool32769.ico", L"E:\\out\\tool32770.ico"}));
+  for (int number = 32767; number <= kGroups; ++number) {
+    const auto id = static_cast<std::uint16_t>(number);
+    EXPECT_EQ(many.files.files[L"E:\\out\\tool" + std::to_wstring(number) + L".ico"],
+              IconFile({{16, 16, 16, 1, 4, 3, id}}, {Image(3, std::uint8_t(number / 256))}))
+        << number;
+  }
 }
 
 TEST_F(WriteIconFilesTest, GroupNumberBelowOneIsRefused) {

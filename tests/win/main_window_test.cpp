@@ -35,6 +35,19 @@ RECT ClientRectOf(HWND control) {
   return r;
 }
 
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+void SaveShot(HWND window, const std::wstring& name) {
+  const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
+  fs::create_directories(shots);
+  EXPECT_TRUE(SaveScreenshot(window, (shots / (name + L".png")).wstring()));
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,11 +71,15 @@ class MainWindowTest : public ::testing::Test {
     return texts;
   }
 
-  // What image `number` of the list's image list holds.
+  // The picture the list shows for item `number`, which it asks the window for.
   Pixels ImagePixels(int number) const {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = number - 1;
+    ListView_GetItem(List(), &item);
     HIMAGELIST images = ListView_GetImageList(List(), LVSIL_NORMAL);
     return DrawnPixels(LargeIcon(),
-                       [&](HDC dc) { ImageList_Draw(images, number - 1, dc, 0, 0, ILD_NORMAL); });
+                       [&](HDC dc) { ImageList_Draw(images, item.iImage, dc, 0, 0, ILD_NORMAL); });
   }
 
   // Icon `number` of a file as the shell draws it on the cleared canvas.
@@ -120,7 +137,7 @@ TEST_F(MainWindowTest, EveryControlHasItsKindCaptionPlaceAndSize) {
       {kText1Destination, L"Edit", -1, L"", {12, 32, 233, 50}, true},
       {kCommand1Source, L"Button", BS_PUSHBUTTON, L"参照", {240, 68, 277, 85}, true},
       {kCommand1Destination, L"Button", BS_PUSHBUTTON, L"参照", {240, 32, 277, 49}, true},
-      {kLabel3, L"Static", SS_LEFT, L"Icon No．： 000/000", {104, 52, 230, 65}, true},
+      {kLabel3, L"Static", SS_LEFTNOWORDWRAP, L"Icon No．： 000/000", {104, 52, 230, 65}, true},
       {kLabel1Source, L"Static", SS_LEFT, L"抽出ファイル", {16, 52, 81, 64}, true},
       {kLabel1Destination, L"Static", SS_LEFT, L"保存先フォルダ", {16, 16, 95, 28}, true},
       {kLabel2Folder, L"Static", SS_LEFT, L"", {240, 52, 276, 64}, false},
@@ -207,9 +224,7 @@ TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(module, 1));
   EXPECT_NE(IconPixels(module, 1), IconPixels(module, 5));  // the check can tell icons apart
 
-  const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
-  fs::create_directories(shots);
-  EXPECT_TRUE(SaveScreenshot(window->hwnd(), (shots / L"main_window_loaded.png").wstring()));
+  SaveShot(window->hwnd(), L"main_window_loaded");
 }
 
 TEST_F(MainWindowTest, ASystemFileShowsTheIconsOfItsMunFile) {
@@ -304,8 +319,9 @@ TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
   PumpMessages();
 
   EXPECT_EQ(ItemTexts(), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5"}));
-  EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(List(), LVSIL_NORMAL)), 5);
-  EXPECT_EQ(ImagePixels(2), IconPixels(module, 2));
+  for (int number = 1; number <= 5; ++number) {
+    EXPECT_EQ(ImagePixels(number), IconPixels(module, number)) << number;
+  }
   EXPECT_EQ(Counter(), L"Icon No．： 1/5");
   EXPECT_EQ(WindowText(Control(kText1Source)), L"names.dll");
 }
@@ -321,7 +337,7 @@ TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
   boxes.OnShow([&] { pointerBehindBox = GetCursor(); });
   window->logic().LoadIconList(FixtureModule("noicons").wstring());
   EXPECT_EQ(pointerBehindBox, LoadCursorW(nullptr, IDC_WAIT));  // the load waits
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));       // and is done
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));      // and is done
   EXPECT_EQ(ListView_GetItemCount(List()), 0);
   EXPECT_EQ(WindowText(Control(kText1Source)), L"");
   EXPECT_EQ(Counter(), L"Icon No．： 1/5");
@@ -354,28 +370,33 @@ TEST(ShortPaths, AreLoadedUnderTheirLongForm) {
 class ScaledWindow : public MainWindowTest {};
 
 // Whether a control's caption fits into it, in the control's own font. A label's text is
-// drawn as the label draws it, wrapped at its width, and every inked pixel must lie inside;
-// buttons and the check box centre one line, which must fit beside their frame or box.
+// drawn as the label draws it, wrapped at its width, the counter's on one line, and every
+// inked pixel must lie inside; buttons and the check box centre one line, which must fit
+// beside their frame or box.
 bool CaptionFits(HWND control, ControlKind kind) {
   const std::wstring caption = WindowText(control);
   const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
   RECT room;
   GetClientRect(control, &room);
-  if (kind == ControlKind::Label) {
-    const int width = room.right, height = 4 * room.bottom;
+  if (kind == ControlKind::Label || kind == ControlKind::Counter) {
+    const bool oneLine = kind == ControlKind::Counter;
+    const int width = oneLine ? 2 * room.right : room.right, height = 4 * room.bottom;
     const Pixels ink = DrawnPixels(width, height, [&](HDC dc) {
       SelectObject(dc, font);
       SetBkMode(dc, TRANSPARENT);
       RECT area{0, 0, width, height};
-      DrawTextW(dc, caption.c_str(), -1, &area, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+      DrawTextW(dc, caption.c_str(), -1, &area,
+                DT_LEFT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
     });
-    int lowest = -1;
+    int lowest = -1, rightmost = -1;
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
-        if (ink[y * width + x] != ink.back()) lowest = y;
+        if (ink[y * width + x] == ink.back()) continue;
+        lowest = y;
+        rightmost = std::max(rightmost, x);
       }
     }
-    return lowest < room.bottom;
+    return lowest < room.bottom && rightmost < room.right;
   }
   HDC dc = GetDC(control);
   const HGDIOBJ old = SelectObject(dc, font);
@@ -389,9 +410,7 @@ bool CaptionFits(HWND control, ControlKind kind) {
 }
 
 TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const int dpi = ScreenDpi();
   if (const char* asked = std::getenv("MORVANE_DPI")) {
     ASSERT_EQ(dpi, std::atoi(asked));
   }
@@ -426,11 +445,42 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
     EXPECT_EQ(ImagePixels(number), IconPixels(shell32, number)) << number;
   }
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(shell32, 1));
+  SaveShot(window->hwnd(), L"main_window_" + std::to_wstring(dpi) + L"dpi");
+}
 
-  const fs::path shots = fs::path(WinePath(MORVANE_SCREENSHOT_DIR));
-  fs::create_directories(shots);
-  EXPECT_TRUE(SaveScreenshot(
-      window->hwnd(), (shots / (L"main_window_" + std::to_wstring(dpi) + L"dpi.png")).wstring()));
+// More icons than 16 bits can count: every one is listed, End shows the last of them, and the
+// counter keeps both its numbers whole on one line.
+TEST_F(ScaledWindow, AModulePastSixteenBitsListsEveryIconWithAWholeCounter) {
+  const std::wstring dpi = std::to_wstring(ScreenDpi());
+  const fs::path huge = FixtureModule("huge");
+  window->logic().LoadIconList(huge.wstring());
+  PumpMessages();
+  EXPECT_EQ(window->logic().iconCount(), 33000);
+  EXPECT_EQ(ListView_GetItemCount(List()), 33000);
+  EXPECT_EQ(Counter(), L"Icon No．： 1/33000");
+  EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter));
+  EXPECT_EQ(ImagePixels(1), IconPixels(huge, 1));
+  SaveShot(window->hwnd(), L"huge_loaded_" + dpi + L"dpi");
+
+  SetFocus(List());
+  SendMessageW(List(), WM_KEYDOWN, VK_END, 0);
+  SendMessageW(List(), WM_KEYUP, VK_END, 0);
+  PumpMessages();
+  EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 32999);
+  EXPECT_EQ(Counter(), L"Icon No．： 33000/33000");
+  EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter));
+  EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(huge, 33000));
+  EXPECT_EQ(ImagePixels(32768), IconPixels(huge, 32768));
+  EXPECT_NE(IconPixels(huge, 33000), IconPixels(huge, 32999));  // the check tells them apart
+  SaveShot(window->hwnd(), L"huge_end_" + dpi + L"dpi");
+
+  // Whatever five digits stand in it, the counter of a file of 99,999 icons fits too.
+  win32::Win32CounterLabel counter(Control(kLabel3), ScreenDpi());
+  counter.FitText(L"Icon No．： 99999/99999");
+  for (const wchar_t* text : {L"Icon No．： 11111/99999", L"Icon No．： 88888/99999"}) {
+    counter.SetCaption(text);
+    EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter)) << text;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tests/win/module_icon_reader.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 
 namespace morvane::testing {
@@ -46,14 +47,29 @@ class PeFile {
     return all;
   }
 
-  FileBytes ById(std::uint32_t type, std::uint32_t id) const {
+  // The names of a resource type by their numbers.
+  std::map<std::uint32_t, Entry> Numbered(std::uint32_t type) const {
+    std::map<std::uint32_t, Entry> numbered;
     for (const Entry& typeEntry : Entries(0)) {
       if (typeEntry.nameField != type) continue;
-      for (const Entry& name : Entries(typeEntry.Target())) {
-        if (name.nameField == id) return Data(name);
-      }
+      for (const Entry& name : Entries(typeEntry.Target())) numbered.emplace(name.nameField, name);
     }
-    throw std::runtime_error("missing resource");
+    return numbered;
+  }
+
+  // The bytes of a named resource: the neutral language if present, else the first.
+  FileBytes Data(const Entry& name) const {
+    const std::vector<Entry> languages = Entries(name.Target());
+    if (languages.empty()) throw std::runtime_error("no language");
+    Entry chosen = languages.front();
+    for (const Entry& language : languages) {
+      if (language.nameField == 0) chosen = language;
+    }
+    const std::uint32_t leaf = resources_ + chosen.Target();
+    const std::uint32_t at = FileOffset(U32(leaf));
+    const std::uint32_t size = U32(leaf + 4);
+    if (at + std::size_t{size} > file_.size()) throw std::runtime_error("data past the end");
+    return FileBytes(file_.begin() + at, file_.begin() + at + size);
   }
 
  private:
@@ -82,21 +98,6 @@ class PeFile {
       entries.push_back({U32(at + 16 + 8 * i), U32(at + 16 + 8 * i + 4)});
     }
     return entries;
-  }
-
-  // The bytes of a named resource: the neutral language if present, else the first.
-  FileBytes Data(const Entry& name) const {
-    const std::vector<Entry> languages = Entries(name.Target());
-    if (languages.empty()) throw std::runtime_error("no language");
-    Entry chosen = languages.front();
-    for (const Entry& language : languages) {
-      if (language.nameField == 0) chosen = language;
-    }
-    const std::uint32_t leaf = resources_ + chosen.Target();
-    const std::uint32_t at = FileOffset(U32(leaf));
-    const std::uint32_t size = U32(leaf + 4);
-    if (at + std::size_t{size} > file_.size()) throw std::runtime_error("data past the end");
-    return FileBytes(file_.begin() + at, file_.begin() + at + size);
   }
 
   const FileBytes& file_;
@@ -141,10 +142,14 @@ FileBytes IcoFromGroup(const FileBytes& group, ImageOf imageOf) {
 
 std::vector<FileBytes> IconFilesFromPe(const FileBytes& file) {
   const PeFile pe(file);
+  const auto images = pe.Numbered(kRtIcon);
   std::vector<FileBytes> icons;
   for (const FileBytes& group : pe.AllOfType(kRtGroupIcon)) {
-    icons.push_back(
-        IcoFromGroup(group, [&pe](std::uint32_t id, std::uint32_t) { return pe.ById(kRtIcon, id); }));
+    icons.push_back(IcoFromGroup(group, [&](std::uint32_t id, std::uint32_t) {
+      const auto image = images.find(id);
+      if (image == images.end()) throw std::runtime_error("missing resource");
+      return pe.Data(image->second);
+    }));
   }
   return icons;
 }

@@ -1,0 +1,24 @@
+#pragma once
+// A long extraction as the window shows it: once it has run for a second, the Extract button
+// tells how far it has come ("抽出中 45%"); between files the window keeps answering other
+// programs, without running the user's input.
+#include "platform/controls.h"
+#include "platform/process.h"
+
+namespace morvane {
+
+class ExtractionProgress {
+ public:
+  ExtractionProgress(Button& button, Process& process);
+  // After each file: `written` of `total`.
+  void Written(int written, int total);
+
+ private:
+  Button& button_;
+  Process& process_;
+  double start_;
+  double lastAnswered_;
+  int shownPercent_ = -1;
+};
+
+}  // namespace morvane
