@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/win32/dib_section.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -10,10 +11,8 @@ namespace {
 
 // How far down and to the right a text inks, drawn on one line as the label draws it.
 SIZE InkOf(HFONT font, const std::wstring& text, SIZE room) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, room.cx, -room.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  const unique_hbitmap canvas{CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
+  const unique_hbitmap canvas{DibSection(room.cx, room.cy, &bits)};
   const unique_hdc dc{CreateCompatibleDC(nullptr)};
   if (!canvas || !dc) return {};
   const HGDIOBJ previousBitmap = SelectObject(dc.get(), canvas.get());

@@ -2,26 +2,16 @@
 
 #include <string>
 
+#include "platform/win32/dib_section.h"
 #include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
-
-namespace {
-
-HBITMAP KeptBitmap(int size) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
-
-}  // namespace
 
 Win32Preview::Win32Preview(HWND list, HWND canvas, int canvasSize)
     : list_(list),
       canvas_(canvas),
       size_(canvasSize),
-      kept_(KeptBitmap(canvasSize)),
+      kept_(DibSection(canvasSize, canvasSize)),
       keptDc_(CreateCompatibleDC(nullptr)),
       pictures_(canvasSize) {
   SelectObject(keptDc_.get(), kept_.get());

@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+#include <thread>
+
 #include "app/win32/form_window.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
@@ -112,6 +115,27 @@ TEST_F(ExtractButton, AllIconsWritesEveryGroup) {
   for (const char* name : {"names001", "names002", "names003", "names005"}) {
     EXPECT_EQ(files.at(fs::path(name).wstring() + L".ico"), ExpectedIcon(name)) << name;
   }
+  ExpectIdle();
+}
+
+// Between its files, a long run answers what other threads and programs send the window.
+TEST_F(ExtractButton, ALongRunKeepsAnsweringOtherPrograms) {
+  window->logic().LoadIconList(FixtureModule("many").wstring());
+  SetDestination(out.WithBackslash());
+  SetAllIcons(true);
+  std::atomic<ULONGLONG> answered{0};
+  std::thread other([&] {
+    while (!fs::exists(out.path() / L"many001.ico")) Sleep(1);  // the writing has begun
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window->hwnd(), WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
+    answered = GetTickCount64();
+  });
+  SendMessageW(Control(kCmdMake), BM_CLICK, 0, 0);
+  const ULONGLONG ended = GetTickCount64();
+  PumpMessages();
+  other.join();
+  EXPECT_EQ(FilesIn(out.path()).size(), 1005u);
+  EXPECT_LT(answered.load(), ended);
   ExpectIdle();
 }
 
