@@ -46,9 +46,16 @@ void Win32Preview::SetNumberedItems(int count) {
 void Win32Preview::SelectItem(int position) {
   const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
   ListView_SetItemState(list_, position - 1, state, state);
+  ListView_SetSelectionMark(list_, position - 1);
 }
 
 std::optional<int> Win32Preview::SelectedIndex() const {
+  // One item at most is selected, most often the one last selected: that one is asked first,
+  // for a search of the list looks at every item before the selected one.
+  const int mark = ListView_GetSelectionMark(list_);
+  if (mark >= 0 && mark < items_ && ListView_GetItemState(list_, mark, LVIS_SELECTED)) {
+    return mark + 1;
+  }
   const int selected = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
   if (selected < 0) return std::nullopt;
   return selected + 1;

@@ -7,6 +7,7 @@
 
 #include "app/form_layout.h"
 #include "tests/win/gui_helpers.h"
+#include "tests/win/module_icon_reader.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
@@ -58,7 +59,10 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 20000) {
   return false;
 }
 
-TEST(InteractiveProgram, LoadsAFileThroughItsOpenDialogAndEndsWhenClosed) {
+// A file of 33,000 icons loaded through the open-file dialog, and all of them extracted: the
+// Extract button tells how far the run has come, and the end of the session, which arrives
+// between two files, ends the program there, every file written whole.
+TEST(InteractiveProgram, LoadsThroughTheDialogAndEndsBetweenTwoFilesWhenTheSessionEnds) {
   TempFolder folder;
   const fs::path exe = folder.path() / "Morvane.exe";
   fs::copy_file(WinePath(MORVANE_EXE), exe);
@@ -79,26 +83,48 @@ TEST(InteractiveProgram, LoadsAFileThroughItsOpenDialogAndEndsWhenClosed) {
   Sleep(300);  // let the dialog finish showing its folder
   HWND nameBox = GetDlgItem(dialog, cmb13);
   if (!nameBox) nameBox = GetDlgItem(dialog, edt1);
-  SetWindowTextW(nameBox, FixtureModule("names").c_str());
+  SetWindowTextW(nameBox, FixtureModule("huge").c_str());
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 
   const HWND list = GetDlgItem(main, kListView1);
-  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 5; }));
-  EXPECT_EQ(RemoteText(GetDlgItem(main, kText1Source)), L"names.dll");
-  EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel3)), L"Icon No．： 1/5");
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 33000; }));
+  EXPECT_EQ(RemoteText(GetDlgItem(main, kText1Source)), L"huge.dll");
+  EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel3)), L"Icon No．： 1/33000");
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCommand1Source)));
   Sleep(500);  // another process paints in its own time
   const fs::path shots = WinePath(MORVANE_SCREENSHOT_DIR);
   fs::create_directories(shots);
   EXPECT_TRUE(SaveScreenshot(main, (shots / L"morvane_after_open_dialog.png").wstring()));
 
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+  // Into its own folder, beside the program: the destination is left empty.
+  SendMessageW(GetDlgItem(main, kCheck1), BM_SETCHECK, BST_CHECKED, 0);
+  PostMessageW(GetDlgItem(main, kCmdMake), BM_CLICK, 0, 0);
+  const HWND extract = GetDlgItem(main, kCmdMake);
+  EXPECT_TRUE(WaitUntil([&] {
+    const std::wstring caption = RemoteText(extract);
+    return caption.rfind(L"抽出中 ", 0) == 0 && caption.back() == L'%';
+  }));
+  EXPECT_TRUE(SaveScreenshot(main, (shots / L"morvane_extracting.png").wstring()));
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 20000, &answer);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
   DWORD exitCode = 1;
   GetExitCodeProcess(process.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);
   if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
     TerminateProcess(process.hProcess, 1);
+
+  auto written = FilesIn(folder.path());
+  written.erase(L"Morvane.exe");
+  const auto expected = IconFilesFromPe(ReadAll(FixtureModule("huge")));
+  EXPECT_GT(written.size(), 0u);
+  EXPECT_LT(written.size(), expected.size());  // it ended before the last
+  for (std::size_t number = 1; number <= written.size(); ++number) {
+    wchar_t name[16];
+    swprintf(name, 16, L"huge%03u.ico", static_cast<unsigned>(number));
+    ASSERT_TRUE(written.count(name)) << number;  // in order, none left out
+    EXPECT_EQ(written[name], expected[number - 1]) << number;
+  }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 }
