@@ -34,7 +34,7 @@ class PreviewImageList {  // ImageList1
   virtual void RemoveAll() = 0;
   // Pictures 1 to `count` become icons 1 to `count` of the file, each drawn with its top left
   // corner at the origin of the cleared canvas. A picture is made when it is first needed, a
-  // few dozen at a time, and may be dropped and made again; an icon the shell cannot extract
+  // screenful at a time, and may be dropped and made again; an icon the shell cannot extract
   // gives the bare canvas.
   virtual void SetIconFile(const ShellIconFile& file, int count) = 0;
 };

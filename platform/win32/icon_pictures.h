@@ -31,8 +31,8 @@ class IconPictures {
   int IndexOf(int number);
 
   // A batch is about a screenful; the list holds this many of them.
-  static constexpr int kBatch = 32;
-  static constexpr int kBatches = 8;
+  static constexpr int kBatch = 16;
+  static constexpr int kBatches = 16;
 
  private:
   struct Slot {
