@@ -15,18 +15,11 @@ class ValueTextBox : public TextBox {
   std::wstring text;
 };
 
-class ValueLabel : public Label {
+// A label that only holds its caption; as the counter, it has no font to fit.
+class ValueLabel : public CounterLabel {
  public:
   ValueLabel() = default;
   explicit ValueLabel(std::wstring initial) : caption(std::move(initial)) {}
-  std::wstring Caption() const override { return caption; }
-  void SetCaption(const std::wstring& value) override { caption = value; }
-  std::wstring caption;
-};
-
-class ValueCounterLabel : public CounterLabel {
- public:
-  explicit ValueCounterLabel(std::wstring initial) : caption(std::move(initial)) {}
   std::wstring Caption() const override { return caption; }
   void SetCaption(const std::wstring& value) override { caption = value; }
   void FitText(const std::wstring&) override {}

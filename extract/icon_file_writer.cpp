@@ -71,7 +71,8 @@ void WriteIconFiles(const FormControls& form, Platform& platform, int first, int
   auto groups = FindFirstGroup(module);
   if (!groups) return platform.messages.Show(groups.failure());
 
-  // A wider counter, so that no last number can make the loop run over.
+  // Wider numbers, so that no last number can make the loop or the count run over.
+  const std::int64_t total = std::int64_t{last} - first + 1;
   for (std::int64_t wide = first; wide <= last; ++wide) {
     const int number = static_cast<int>(wide);
     auto group = ReadGroup(module, *groups, number);
@@ -80,7 +81,7 @@ void WriteIconFiles(const FormControls& form, Platform& platform, int first, int
     if (!WriteGroupFile(platform.files, path, *group)) {
       return platform.messages.Show(messages::kCannotWriteFile);
     }
-    if (progress) progress(static_cast<int>(wide - first + 1), static_cast<int>(last - first + 1));
+    if (progress) progress(static_cast<int>(wide - first + 1), static_cast<int>(total));
   }
 }
 

@@ -28,8 +28,7 @@ class HiddenForm {
     ValueButton sourceBrowse{CaptionOf(kCommand1Source)};
     ValueButton extractButton{CaptionOf(kCmdMake)};
     ValueCheckBox allIcons;
-    ValueLabel folderLabel;
-    ValueCounterLabel counterLabel{CaptionOf(kLabel3)};
+    ValueLabel folderLabel, counterLabel{CaptionOf(kLabel3)};
     ValuePreview preview;
   };
 

@@ -183,7 +183,7 @@ struct FakeForm {
   RecordedButton extractButton{L"cmdMake", journal, L"抽出"};
   ValueCheckBox allIcons;
   RecordedLabel folderLabel{L"Label2(1)", journal};
-  RecordedCounterLabel counterLabel{L"Label3", journal};
+  RecordedLabel counterLabel{L"Label3", journal};
   FakePreview preview{journal};
   FormControls controls = ControlsOf(*this);
 

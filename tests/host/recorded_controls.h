@@ -34,20 +34,6 @@ class RecordedLabel final : public ValueLabel {
     journal_.push_back(name_ + L"=" + value);
     ValueLabel::SetCaption(value);
   }
-
- private:
-  std::wstring name_;
-  Journal& journal_;
-};
-
-class RecordedCounterLabel final : public ValueCounterLabel {
- public:
-  RecordedCounterLabel(std::wstring name, Journal& journal)
-      : ValueCounterLabel(L""), name_(std::move(name)), journal_(journal) {}
-  void SetCaption(const std::wstring& value) override {
-    journal_.push_back(name_ + L"=" + value);
-    ValueCounterLabel::SetCaption(value);
-  }
   void FitText(const std::wstring& widest) override {
     journal_.push_back(name_ + L" fits " + widest);
   }
