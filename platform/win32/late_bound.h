@@ -65,6 +65,19 @@ inline BOOL ImageList_Draw(HIMAGELIST images, int index, HDC dc, int x, int y, U
   return bound(images, index, dc, x, y, style);
 }
 
+inline BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
+  MORVANE_LATE(L"comctl32.dll", SetWindowSubclass);
+  return bound(window, procedure, id, data);
+}
+inline BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
+  MORVANE_LATE(L"comctl32.dll", RemoveWindowSubclass);
+  return bound(window, procedure, id);
+}
+inline LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  MORVANE_LATE(L"comctl32.dll", DefSubclassProc);
+  return bound(window, message, wParam, lParam);
+}
+
 inline BOOL GetOpenFileNameW(OPENFILENAMEW* dialog) {
   MORVANE_LATE(L"comdlg32.dll", GetOpenFileNameW);
   return bound(dialog);

@@ -4,6 +4,7 @@
 
 #include "platform/win32/dib_section.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/quick_selection.h"
 
 namespace morvane::win32 {
 
@@ -16,6 +17,7 @@ Win32Preview::Win32Preview(HWND list, HWND canvas, int canvasSize)
       pictures_(canvasSize) {
   SelectObject(keptDc_.get(), kept_.get());
   ClearKeptBitmap();
+  KeepSelectionQuick(list_);
 }
 
 void Win32Preview::SetImagesAttached(bool attached) {
@@ -37,9 +39,12 @@ void Win32Preview::SetNumberedItems(int count) {
   // items, seconds long. Held, it places them without asking; released, it repaints once.
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   ListView_SetItemCountEx(list_, count, 0);
+  // Placed before they are painted: a list that has painted before paints new items where
+  // they stand, all at the origin, and so asks for every item's picture.
+  ListView_Arrange(list_, LVA_DEFAULT);
+  // Its first paint ever lays out once more; here, off screen, while held.
   const unique_hdc offScreen{CreateCompatibleDC(nullptr)};
   SendMessageW(list_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(offScreen.get()), PRF_CLIENT);
-  ListView_Arrange(list_, LVA_DEFAULT);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
 }
 

@@ -1,6 +1,7 @@
 #include "tests/win/gui_helpers.h"
 
 #include <wincodec.h>
+#include <algorithm>
 #include <wrl/client.h>
 
 namespace morvane::testing {
@@ -63,6 +64,37 @@ Pixels ShownPixels(HWND window, int size) {
   BitBlt(canvas.dc, 0, 0, size, size, screen, 0, 0, SRCCOPY);
   ReleaseDC(window, screen);
   return canvas.Read();
+}
+
+AnswerWatch::AnswerWatch(HWND window) : window_(window) {
+  sender_ = std::thread([this] {
+    while (!done_) {
+      sentAt_ = GetTickCount64();
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+      const ULONGLONG waited = GetTickCount64() - sentAt_;
+      sentAt_ = 0;
+      if (waited > longest_) longest_ = waited;
+      Sleep(5);
+    }
+    finished_ = true;
+  });
+}
+
+// The last message sent must be answered before the sender can end.
+AnswerWatch::~AnswerWatch() {
+  done_ = true;
+  while (!finished_) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    PumpMessages();
+  }
+  sender_.join();
+}
+
+double AnswerWatch::LongestWait() const {
+  const ULONGLONG sent = sentAt_;
+  const ULONGLONG pending = sent ? GetTickCount64() - sent : 0;
+  return static_cast<double>(std::max<ULONGLONG>(longest_, pending)) / 1000.0;
 }
 
 void PumpMessages() {

@@ -2,7 +2,9 @@
 // Reading pixels and taking screenshots in tests that drive the real window.
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,26 @@ Pixels ShownPixels(HWND window, int size);
 
 // Handles every message waiting for this thread.
 void PumpMessages();
+
+// Another thread that keeps sending a window a message, as other programs do, for as long as it
+// lives: how long the window ever took to answer one.
+class AnswerWatch {
+ public:
+  explicit AnswerWatch(HWND window);
+  ~AnswerWatch();
+  AnswerWatch(const AnswerWatch&) = delete;
+  AnswerWatch& operator=(const AnswerWatch&) = delete;
+
+  // The longest wait so far for an answer, in seconds; one still unanswered counts as it stands.
+  double LongestWait() const;
+
+ private:
+  HWND window_;
+  std::atomic<bool> done_{false}, finished_{false};
+  std::atomic<ULONGLONG> sentAt_{0};   // of the message waiting for its answer, 0 for none
+  std::atomic<ULONGLONG> longest_{0};  // milliseconds
+  std::thread sender_;
+};
 
 // Saves what a top-level window shows, frame included, as a PNG file.
 bool SaveScreenshot(HWND window, const std::wstring& pngPath);
