@@ -63,10 +63,11 @@ std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
 }
 
 void FormWindow::Show(int showCommand) {
-  dropTargets_.Register(Control(kListView1), Control(kText1Source), *logic_);
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   SetFocus(Control(kText1Destination));
+  // Drops are taken from the first turn of the message loop on, once the window answers.
+  PostMessageW(hwnd_, kAcceptDrops, 0, 0);
 }
 
 bool FormWindow::TranslateDialogKeys(MSG& message) {
@@ -114,6 +115,10 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       controls_->preview.Paint(item.hDC);
       return TRUE;
     }
+    case kAcceptDrops:
+      ole_.emplace();
+      dropTargets_.Register(Control(kListView1), Control(kText1Source), *logic_);
+      return 0;
     case WM_DESTROY:
       dropTargets_.Revoke();
       hwnd_ = nullptr;

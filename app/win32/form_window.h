@@ -12,6 +12,7 @@
 #include "app/win32/build_controls.h"
 #include "app/win32/form_drop_targets.h"
 #include "app/win32/win32_services.h"
+#include "platform/win32/ole_scope.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_preview.h"
 
@@ -28,8 +29,8 @@ class FormWindow {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  // Shows the window, ready for drops when OLE is initialised on this thread, and puts the
-  // focus into the destination field.
+  // Shows the window with the focus in the destination field. OLE and the drop targets follow
+  // in the first turn of the message loop: the window answers before they are ready.
   void Show(int showCommand);
   // Keyboard navigation between the controls; true when the message was handled.
   bool TranslateDialogKeys(MSG& message);
@@ -54,7 +55,10 @@ class FormWindow {
   int dpi_ = 96;
   ControlFonts fonts_;
 
+  static constexpr UINT kAcceptDrops = WM_APP;
+
   Win32Services services_;
+  std::optional<OleScope> ole_;  // outlives the drop targets, which are revoked before it ends
   FormDropTargets dropTargets_;
 
   // The controls over their handles, made once they exist.

@@ -11,20 +11,6 @@ namespace {
 
 namespace late = morvane::win32::late;
 
-// OLE for drag and drop and the shell's dialogs, undone only if it was done.
-class OleScope {
- public:
-  OleScope() : initialized_(SUCCEEDED(late::OleInitialize(nullptr))) {}
-  ~OleScope() {
-    if (initialized_) late::OleUninitialize();
-  }
-  OleScope(const OleScope&) = delete;
-  OleScope& operator=(const OleScope&) = delete;
-
- private:
-  bool initialized_;
-};
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -40,9 +26,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   late::InitCommonControlsEx(&controls);
-  // OLE for drops onto the window and the shell's folder browser; it outlives the window,
-  // whose drop targets are revoked as it goes.
-  const OleScope ole;
 
   // Without a file on the command line, loading the form changes nothing: show it.
   auto window = morvane::win32::FormWindow::Create(instance);
