@@ -10,24 +10,18 @@
 #include <commctrl.h>
 #include <psapi.h>
 
-#include <atomic>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/win32/form_window.h"
+#include "bench/screen_watch.h"
 #include "bench/timing.h"
 #include "platform/win32/late_bound.h"
 
 namespace {
 
-using morvane::bench::Now;
-using Pixels = std::vector<DWORD>;
-
-constexpr double kTimeout = 180;  // seconds a phase may take before it counts as never done
+using namespace morvane::bench;
 
 PROCESS_MEMORY_COUNTERS Memory() {
   PROCESS_MEMORY_COUNTERS counters{};
@@ -38,169 +32,10 @@ PROCESS_MEMORY_COUNTERS Memory() {
 
 double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 
-void AnswerMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-// What the screen shows of a window, scroll bars and frame included, read from the screen.
-class ScreenReader {
- public:
-  explicit ScreenReader(HWND window) {
-    GetWindowRect(window, &area_);
-    const int width = area_.right - area_.left, height = area_.bottom - area_.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ =
-        CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-    count_ = static_cast<std::size_t>(width) * height;
-  }
-  ~ScreenReader() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Pixels Read() {
-    HDC screen = GetDC(nullptr);
-    BitBlt(dc_, 0, 0, area_.right - area_.left, area_.bottom - area_.top, screen, area_.left,
-           area_.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-    return Pixels(bits_, bits_ + count_);
-  }
-
- private:
-  RECT area_{};
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  DWORD* bits_ = nullptr;
-  std::size_t count_ = 0;
-};
-
-// What happened in one phase, watched from two other threads: one reads the screen until it
-// shows the wanted picture and asks whether the window is hung; one keeps sending the window
-// a message and notes how long each waits for its answer.
-struct PhaseFigures {
-  double pictureShown = -1;  // from the phase's start
-  double answersAgain = -1;  // the first message sent after the start, answered
-  double longestWait = 0;    // the longest a message waited for its answer
-  bool hung = false;         // IsHungAppWindow was ever true
-};
-
-class Watcher {
- public:
-  Watcher(HWND window, HWND list, const Pixels& wanted)
-      : window_(window), list_(list), wanted_(wanted), start_(Now()) {
-    screen_ = std::thread([this] { WatchScreen(); });
-    pinger_ = std::thread([this] { Ping(); });
-  }
-  // The last message sent must be answered before the pinger can end.
-  ~Watcher() {
-    done_ = true;
-    while (!pingerDone_) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-      AnswerMessages();
-    }
-    screen_.join();
-    pinger_.join();
-  }
-  double start() const { return start_; }
-  bool shown() const { return shownAt_ > 0; }
-
-  PhaseFigures Figures() const {
-    PhaseFigures figures;
-    if (shownAt_ > 0) figures.pictureShown = shownAt_ - start_;
-    if (answeredAt_ > 0) figures.answersAgain = answeredAt_ - start_;
-    figures.longestWait = longestWait_;
-    figures.hung = hung_;
-    return figures;
-  }
-
- private:
-  void WatchScreen() {
-    ScreenReader reader(list_);
-    while (!done_) {
-      if (IsHungAppWindow(window_)) hung_ = true;
-      if (shownAt_ == 0 && reader.Read() == wanted_) shownAt_ = Now();
-      Sleep(1);
-    }
-  }
-  void Ping() {
-    while (!done_) {
-      const double sent = Now();
-      DWORD_PTR result = 0;
-      SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
-      const double answered = Now();
-      if (answered - sent > longestWait_) longestWait_ = answered - sent;
-      if (answeredAt_ == 0) answeredAt_ = answered;
-      Sleep(1);
-    }
-    pingerDone_ = true;
-  }
-
-  HWND window_, list_;
-  Pixels wanted_;
-  double start_;
-  std::atomic<bool> done_{false}, pingerDone_{false}, hung_{false};
-  std::atomic<double> shownAt_{0}, answeredAt_{0}, longestWait_{0};
-  std::thread screen_, pinger_;
-};
-
-// Answers the window's messages until the watcher has seen its picture, or the time is up.
-void AnswerUntilShown(const Watcher& watcher) {
-  while (!watcher.shown() && Now() - watcher.start() < kTimeout) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    AnswerMessages();
-  }
-}
-
-// Answers messages until the list's pixels have not changed for two seconds; gives them.
-Pixels SettledPicture(HWND list) {
-  ScreenReader reader(list);
-  Pixels last = reader.Read();
-  double since = Now();
-  while (Now() - since < 2) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    AnswerMessages();
-    Pixels now = reader.Read();
-    if (now != last) {
-      last = std::move(now);
-      since = Now();
-    }
-  }
-  return last;
-}
-
-Pixels ReadPicture(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  Pixels pixels;
-  DWORD pixel;
-  while (in.read(reinterpret_cast<char*>(&pixel), sizeof pixel)) pixels.push_back(pixel);
-  return pixels;
-}
-
-void WritePicture(const std::wstring& path, const Pixels& pixels) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary)
-      .write(reinterpret_cast<const char*>(pixels.data()),
-             static_cast<std::streamsize>(pixels.size() * sizeof(DWORD)));
-}
-
 void PressEnd(HWND list) {
   SetFocus(list);
   PostMessageW(list, WM_KEYDOWN, VK_END, 0x014F0001);
   PostMessageW(list, WM_KEYUP, VK_END, 0xC14F0001);
-}
-
-void Print(const char* phase, const PhaseFigures& figures) {
-  std::printf(" %s_shown=%.3f %s_answers=%.3f %s_longest_wait=%.3f %s_hung=%d", phase,
-              figures.pictureShown, phase, figures.answersAgain, phase, figures.longestWait, phase,
-              figures.hung ? 1 : 0);
 }
 
 // One extraction call over every icon, where one call can hold them: Windows allows a process
@@ -231,25 +66,25 @@ int wmain(int argc, wchar_t** argv) {
   if (!window) return 1;
   window->Show(SW_SHOWNORMAL);
   const HWND list = window->Control(morvane::kListView1);
-  SettledPicture(list);
+  SettledPicture(window->hwnd());
 
   const SIZE_T before = Memory().WorkingSetSize;
-  PhaseFigures load, end;
+  StepFigures load, end;
   if (settle) {
     window->logic().ListView1_OLEDragDrop({module});
-    WritePicture(pictures + L"\\load.pixels", SettledPicture(list));
+    WritePicture(pictures + L"\\load.pixels", SettledPicture(window->hwnd()));
     PressEnd(list);
-    WritePicture(pictures + L"\\end.pixels", SettledPicture(list));
+    WritePicture(pictures + L"\\end.pixels", SettledPicture(window->hwnd()));
   } else {
     {
-      Watcher watcher(window->hwnd(), list, ReadPicture(pictures + L"\\load.pixels"));
+      Watcher watcher(window->hwnd(), ReadPicture(pictures + L"\\load.pixels"));
       window->logic().ListView1_OLEDragDrop({module});  // what a drop does
       AnswerUntilShown(watcher);
       load = watcher.Figures();
     }
-    SettledPicture(list);
+    SettledPicture(window->hwnd());
     {
-      Watcher watcher(window->hwnd(), list, ReadPicture(pictures + L"\\end.pixels"));
+      Watcher watcher(window->hwnd(), ReadPicture(pictures + L"\\end.pixels"));
       PressEnd(list);
       AnswerUntilShown(watcher);
       end = watcher.Figures();
