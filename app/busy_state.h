@@ -7,17 +7,24 @@ namespace morvane {
 // Switches the three command buttons together, then tries to focus the destination field.
 void SetControlsEnabled(const FormControls& form, bool enabled);
 
-// The busy state for one scope: the buttons are disabled at its start and enabled again at
-// its end, however it ends.
+// The busy state for one scope: the buttons are disabled and `busy` is raised at its start,
+// and both are undone at its end, however it ends.
 class BusyScope {
  public:
-  explicit BusyScope(const FormControls& form) : form_(form) { SetControlsEnabled(form_, false); }
-  ~BusyScope() { SetControlsEnabled(form_, true); }
+  BusyScope(const FormControls& form, bool& busy) : form_(form), busy_(busy) {
+    busy_ = true;
+    SetControlsEnabled(form_, false);
+  }
+  ~BusyScope() {
+    SetControlsEnabled(form_, true);
+    busy_ = false;
+  }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
   const FormControls& form_;
+  bool& busy_;
 };
 
 // The Extract button reads "抽出中" for one scope, and "抽出" again at its end.

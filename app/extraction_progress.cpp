@@ -15,7 +15,7 @@ constexpr double kAnswerEvery = 0.1;    // seconds between two looks at the wind
 ExtractionProgress::ExtractionProgress(Button& button, Process& process)
     : button_(button), process_(process), start_(process.Seconds()), lastAnswered_(start_) {}
 
-void ExtractionProgress::Written(int written, int total) {
+bool ExtractionProgress::Written(int written, int total) {
   const double now = process_.Seconds();
   if (now - start_ >= kSilentSeconds && total > 0) {
     const int percent = static_cast<int>(std::int64_t{written} * 100 / total);
@@ -25,9 +25,9 @@ void ExtractionProgress::Written(int written, int total) {
       lastAnswered_ = now - kAnswerEvery;  // shows the new caption at once
     }
   }
-  if (now - lastAnswered_ < kAnswerEvery) return;
+  if (now - lastAnswered_ < kAnswerEvery) return true;
   lastAnswered_ = now;
-  process_.KeepAnswering();
+  return process_.AnswerWhileBusy() != Interruption::Stop;
 }
 
 }  // namespace morvane

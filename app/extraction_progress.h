@@ -1,7 +1,7 @@
 #pragma once
 // A long extraction as the window shows it: once it has run for a second, the Extract button
 // tells how far it has come ("抽出中 45%"); between files the window keeps answering other
-// programs, without running the user's input.
+// programs and a request to close it, drops the user's input, and hears Esc.
 #include "platform/controls.h"
 #include "platform/process.h"
 
@@ -10,8 +10,8 @@ namespace morvane {
 class ExtractionProgress {
  public:
   ExtractionProgress(Button& button, Process& process);
-  // After each file: `written` of `total`.
-  void Written(int written, int total);
+  // After each file: `written` of `total`. False when the user asked for a stop.
+  bool Written(int written, int total);
 
  private:
   Button& button_;

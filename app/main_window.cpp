@@ -7,6 +7,7 @@
 #include "browse/destination_folder_dialog.h"
 #include "browse/source_file_dialog.h"
 #include "extract/extract_command.h"
+#include "platform/path_names.h"
 #include "platform/scope_exit.h"
 #include "preview/preview_messages.h"
 
@@ -14,53 +15,69 @@ namespace morvane {
 
 namespace {
 
-// Raises the window's loading flag until the scope ends: selection changes meanwhile are no
-// clicks.
-auto Loading(bool& loading) {
-  loading = true;
-  return ScopeExit([&loading] { loading = false; });
+// Raises a flag of the window until the scope ends: while loading, selection changes are no
+// clicks; while extracting, a close request waits for the end of the file being written.
+auto Raised(bool& flag) {
+  flag = true;
+  return ScopeExit([&flag] { flag = false; });
 }
 
 }  // namespace
 
 void MainWindow::Form_Load() {
-  const auto source =
-      SourcePathFromArguments(ArgumentsAfterProgramName(platform_.process.CommandLine()));
+  auto source = SourcePathFromArguments(ArgumentsAfterProgramName(platform_.process.CommandLine()));
   if (!source) return;
+  // Against the folder the program was started in, before anything can change it.
+  if (!source->empty() && !IsFullPath(*source)) *source = platform_.paths.FullPath(*source);
   LoadIconList(*source);
   controls_.Check1->SetChecked(true);
-  cmdMake_Click();
-  platform_.process.EndProgram();
+  const RunOutcome outcome = cmdMake_Click();
+  platform_.process.EndProgram(outcome == RunOutcome::Written ? 0 : 1);
 }
 
-void MainWindow::Form_QueryUnload() { platform_.process.EndProgram(); }
+void MainWindow::Form_QueryUnload() {
+  if (extracting_) {
+    closeRequested_ = true;
+    return;
+  }
+  platform_.process.EndProgram(0);
+}
 
-void MainWindow::cmdMake_Click() {
+RunOutcome MainWindow::cmdMake_Click() {
   if (const auto missing = MissingSourceFile(controls_)) {
     platform_.messages.Show(*missing);
-    return SetControlsEnabled(controls_, true);
+    SetControlsEnabled(controls_, true);
+    return RunOutcome::Failed;
   }
   if (controls_.Text1[0]->Text().empty()) {
     SetDestinationFolder(controls_, platform_.process.ProgramFolder());
     platform_.process.DoEvents();
   }
-  const BusyScope busy(controls_);
-  const ExtractingCaption caption(*controls_.cmdMake);
-  platform_.process.DoEvents();  // shows the busy state before the work starts
-  const auto waiting = Waiting(platform_.cursor);
-  ExtractionProgress progress(*controls_.cmdMake, platform_.process);
-  ExtractIcons(controls_, platform_, iconCount_,
-               [&progress](int written, int total) { progress.Written(written, total); });
+  RunOutcome outcome = RunOutcome::Failed;
+  {
+    const BusyScope busy(controls_, busy_);
+    const ExtractingCaption caption(*controls_.cmdMake);
+    platform_.process.DoEvents();  // shows the busy state before the work starts
+    const auto waiting = Waiting(platform_.cursor);
+    const auto extracting = Raised(extracting_);
+    ExtractionProgress progress(*controls_.cmdMake, platform_.process);
+    outcome = ExtractIcons(controls_, platform_, iconCount_, [&](int written, int total) {
+      return progress.Written(written, total) && !closeRequested_;
+    });
+    platform_.process.DropWaitingInput();
+  }
+  if (closeRequested_) platform_.process.EndProgram(1);
+  return outcome;
 }
 
 void MainWindow::Command1_Click(int index) {
-  const BusyScope busy(controls_);
+  const BusyScope busy(controls_, busy_);
   if (index == 0) {
     const auto folder = ChooseDestinationFolder(platform_.folderBrowser);
     return folder ? SetDestinationFolder(controls_, *folder) : controls_.Text1[0]->SetText(L"");
   }
   try {
-    const auto loading = Loading(loading_);
+    const auto loading = Raised(loading_);
     const auto chosen = ChooseSourceFile(platform_.fileDialog, fileDialogName_);
     if (!chosen) return ResetSourceDisplay(controls_);
     morvane::LoadIconList(controls_, platform_, iconCount_, *chosen);
@@ -69,10 +86,12 @@ void MainWindow::Command1_Click(int index) {
   }
 }
 
-DropEffect MainWindow::ListView1_OLEDragOver(const DragState& drag) { return DropEffectFor(drag); }
+DropEffect MainWindow::ListView1_OLEDragOver(const DragState& drag) {
+  return busy_ ? DropEffect::None : DropEffectFor(drag);
+}
 
 void MainWindow::ListView1_OLEDragDrop(const std::vector<std::wstring>& files) {
-  if (files.empty()) return;
+  if (files.empty() || busy_) return;
   // A load that fails midway ends there; the user hears of it, and the window goes on.
   try {
     LoadIconList(files.front());
@@ -83,7 +102,7 @@ void MainWindow::ListView1_OLEDragDrop(const std::vector<std::wstring>& files) {
 
 std::optional<DropEffect> MainWindow::Text1_OLEDragOver(int index, const DragState& drag) {
   if (index == 0) return std::nullopt;
-  return DropEffectFor(drag);
+  return ListView1_OLEDragOver(drag);
 }
 
 void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& files) {
@@ -91,7 +110,7 @@ void MainWindow::Text1_OLEDragDrop(int index, const std::vector<std::wstring>& f
 }
 
 void MainWindow::LoadIconList(const std::wstring& path) {
-  const auto loading = Loading(loading_);
+  const auto loading = Raised(loading_);
   morvane::LoadIconList(controls_, platform_, iconCount_, path);
 }
 

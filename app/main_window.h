@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/drag_and_drop.h"
+#include "extract/icon_file_writer.h"
 #include "platform/form_controls.h"
 #include "platform/platform.h"
 #include "preview/icon_list.h"
@@ -18,14 +19,18 @@ class MainWindow {
       : controls_(controls), platform_(platform) {}
 
   // Runs once, before the window is shown: with a file on the command line, writes all its
-  // icons into the program's folder and ends the program.
+  // icons into the program's folder and ends the program, with exit code 0 when every one was
+  // written and 1 when a message was shown.
   void Form_Load();
-  // Any request to close the window ends the program at once.
+  // Any request to close the window ends the program: at once, or during an extraction between
+  // two files, with exit code 1.
   void Form_QueryUnload();
-  void cmdMake_Click();
+  // Gives what became of the extraction.
+  RunOutcome cmdMake_Click();
   // The browse buttons: index 0 chooses the destination folder, any other the source file.
   void Command1_Click(int index);
 
+  // While the window is busy, drags are refused and drops ignored.
   DropEffect ListView1_OLEDragOver(const DragState& drag);
   void ListView1_OLEDragDrop(const std::vector<std::wstring>& files);
   // Index 1 is the source field; index 0, the destination field, takes no drop and leaves
@@ -45,6 +50,9 @@ class MainWindow {
   Platform& platform_;
   int iconCount_ = 0;
   bool loading_ = false;
+  bool busy_ = false;        // the buttons are disabled for a command under way
+  bool extracting_ = false;  // an extraction runs, which a close request ends between two files
+  bool closeRequested_ = false;
   std::wstring fileDialogName_;  // the open-file dialog's name, remembered between uses
 };
 

@@ -9,12 +9,15 @@ std::optional<Message> MissingSourceFile(const FormControls& form) {
   return std::nullopt;
 }
 
-void ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
-                  const WriteProgress& progress) {
+RunOutcome ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
+                        const WriteProgress& progress) {
   if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount, progress);
   const auto selected = form.ListView1->SelectedIndex();
-  if (!selected) return platform.messages.Show(messages::kSelectAnIcon);
-  WriteIconFiles(form, platform, *selected, *selected, progress);
+  if (!selected) {
+    platform.messages.Show(messages::kSelectAnIcon);
+    return RunOutcome::Failed;
+  }
+  return WriteIconFiles(form, platform, *selected, *selected, progress);
 }
 
 }  // namespace morvane

@@ -14,7 +14,7 @@ namespace morvane {
 std::optional<Message> MissingSourceFile(const FormControls& form);
 
 // With Check1, writes icons 1 to `iconCount`; else the selected one, or asks for one.
-void ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
-                  const WriteProgress& progress = {});
+RunOutcome ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
+                        const WriteProgress& progress = {});
 
 }  // namespace morvane

@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "extract/destination_folder.h"
 #include "extract/extraction_messages.h"
+#include "extract/write_failure.h"
 #include "formats/group_directory.h"
 #include "formats/icon_header.h"
 #include "extract/module_icon_groups.h"
@@ -40,7 +42,8 @@ Outcome<GroupContents> ReadGroup(ResourceModule& module, const IconGroups& group
   return group;
 }
 
-bool WriteGroupFile(OutputFiles& files, const std::wstring& path, const GroupContents& group) {
+std::optional<WriteError> WriteGroupFile(OutputFiles& files, const std::wstring& path,
+                                         const GroupContents& group) {
   std::vector<std::uint32_t> sizes;
   for (const Bytes& image : group.images) sizes.push_back(static_cast<std::uint32_t>(image.size()));
   const Bytes header = BuildIconHeader(group.directory, sizes);
@@ -61,28 +64,40 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
   return AsFolder(destination) + base + digits + L".ico";
 }
 
-void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
-                    const WriteProgress& progress) {
+RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
+                          const WriteProgress& progress) {
   const std::wstring sourceName = form.Text1[1]->Text();
+  const auto fail = [&platform](const Message& failure) {
+    platform.messages.Show(failure);
+    return RunOutcome::Failed;
+  };
   auto file =
       OpenSourceModule(platform.sources, platform.paths, form.Label2->Caption() + sourceName);
-  if (!file) return platform.messages.Show(file.failure());
+  if (!file) return fail(file.failure());
   ResourceModule& module = *(*file)->Module();
   auto groups = FindFirstGroup(module);
-  if (!groups) return platform.messages.Show(groups.failure());
+  if (!groups) return fail(groups.failure());
+  const std::wstring field = form.Text1[0]->Text();
+  const auto folder = DestinationFolder(field, platform.process.ProgramFolder());
 
   // Wider numbers, so that no last number can make the loop or the count run over.
   const std::int64_t total = std::int64_t{last} - first + 1;
   for (std::int64_t wide = first; wide <= last; ++wide) {
     const int number = static_cast<int>(wide);
     auto group = ReadGroup(module, *groups, number);
-    if (!group) return platform.messages.Show(group.failure());
-    const std::wstring path = IconFileName(form.Text1[0]->Text(), sourceName, number);
-    if (!WriteGroupFile(platform.files, path, *group)) {
-      return platform.messages.Show(messages::kCannotWriteFile);
+    if (!group) return fail(group.failure());
+    if (!folder) return fail(MissingFolder(IconFileName(field, sourceName, number)));
+    const std::wstring path = IconFileName(*folder, sourceName, number);
+    if (const auto error = WriteGroupFile(platform.files, path, *group)) {
+      const bool isFolder =
+          error->code == system_error::kAccessDenied && platform.paths.FolderExists(path);
+      return fail(CannotWriteFile(path, *error, isFolder));
     }
-    if (progress) progress(static_cast<int>(wide - first + 1), static_cast<int>(total));
+    const bool goOn =
+        !progress || progress(static_cast<int>(wide - first + 1), static_cast<int>(total));
+    if (!goOn && wide < last) return RunOutcome::Stopped;
   }
+  return RunOutcome::Written;
 }
 
 }  // namespace morvane

@@ -9,14 +9,18 @@
 
 namespace morvane {
 
-// Told after each file, with how many of how many are written.
-using WriteProgress = std::function<void(int written, int total)>;
+// Told after each file, with how many of how many are written; false stops the run there.
+using WriteProgress = std::function<bool(int written, int total)>;
+
+// How a run ended: every file written, a failure shown, or stopped between two files.
+enum class RunOutcome { Written, Failed, Stopped };
 
 // Writes groups `first` to `last` (counted from 1), one .ico file each, reading the source
-// path from the folder label and the source field, and the destination from its field.
-// A failure shows its message and ends the run; files written before it stay.
-void WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
-                    const WriteProgress& progress = {});
+// path from the folder label and the source field, and the destination folder from its field
+// (DestinationFolder). A failure shows its message and ends the run; files written before it
+// stay.
+RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
+                          const WriteProgress& progress = {});
 
 // The destination folder, with a "\" added where it lacks one, + the source name up to its
 // first "." + the group number in at least three digits + ".ico".

@@ -4,18 +4,25 @@
 
 namespace morvane::win32 {
 
-void FormDropTargets::Register(HWND list, HWND sourceField, MainWindow& logic) {
+void FormDropTargets::Register(HWND window, HWND list, HWND sourceField, MainWindow& logic) {
   Revoke();
+  window_ = window;
   list_ = list;
   sourceField_ = sourceField;
-  listTarget_.Attach(new DropTarget(
-      {[&logic](const DragState& drag) { return logic.ListView1_OLEDragOver(drag); },
-       [&logic](const std::vector<std::wstring>& files) { logic.ListView1_OLEDragDrop(files); }}));
-  sourceTarget_.Attach(new DropTarget(
-      {[&logic](const DragState& drag) {
-         return logic.Text1_OLEDragOver(1, drag).value_or(DropEffect::None);
-       },
-       [&logic](const std::vector<std::wstring>& files) { logic.Text1_OLEDragDrop(1, files); }}));
+  logic_ = &logic;
+  // Windows' guidance: no long work inside a drop, which holds the dragging program.
+  listTarget_.Attach(
+      new DropTarget({[&logic](const DragState& drag) { return logic.ListView1_OLEDragOver(drag); },
+                      [this](const std::vector<std::wstring>& files) {
+                        Keep({false, files});
+                      }}));
+  sourceTarget_.Attach(new DropTarget({[&logic](const DragState& drag) {
+                                         return logic.Text1_OLEDragOver(1, drag).value_or(
+                                             DropEffect::None);
+                                       },
+                                       [this](const std::vector<std::wstring>& files) {
+                                         Keep({true, files});
+                                       }}));
   late::RegisterDragDrop(list_, listTarget_.Get());
   late::RegisterDragDrop(sourceField_, sourceTarget_.Get());
 }
@@ -24,6 +31,19 @@ void FormDropTargets::Revoke() {
   if (list_) late::RevokeDragDrop(list_);
   if (sourceField_) late::RevokeDragDrop(sourceField_);
   list_ = sourceField_ = nullptr;
+}
+
+void FormDropTargets::Keep(Dropped dropped) {
+  dropped_ = std::move(dropped);
+  PostMessageW(window_, kDropped, 0, 0);
+}
+
+void FormDropTargets::LoadDropped() {
+  if (!dropped_ || !logic_) return;
+  const Dropped dropped = std::move(*dropped_);
+  dropped_.reset();
+  if (dropped.onSourceField) return logic_->Text1_OLEDragDrop(1, dropped.files);
+  logic_->ListView1_OLEDragDrop(dropped.files);
 }
 
 }  // namespace morvane::win32

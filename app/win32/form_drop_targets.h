@@ -5,6 +5,10 @@
 
 #include <wrl/client.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/main_window.h"
 #include "platform/win32/drop_target.h"
 
@@ -12,18 +16,33 @@ namespace morvane::win32 {
 
 class FormDropTargets {
  public:
+  // Posted to the window by a drop, whose load runs once the dragging program has its answer.
+  static constexpr UINT kDropped = WM_APP + 1;
+
   FormDropTargets() = default;
   ~FormDropTargets() { Revoke(); }
   FormDropTargets(const FormDropTargets&) = delete;
   FormDropTargets& operator=(const FormDropTargets&) = delete;
 
-  // Hands drags and drops over the two controls to the logic. Without OLE on this thread there
-  // is no dragging; the window works all the same.
-  void Register(HWND list, HWND sourceField, MainWindow& logic);
+  // Hands drags over the two controls to the logic, and their drops too, by way of a kDropped
+  // posted to `window`. Without OLE on this thread there is no dragging; the window works all
+  // the same.
+  void Register(HWND window, HWND list, HWND sourceField, MainWindow& logic);
   void Revoke();
+  // For kDropped: hands the last drop to the logic.
+  void LoadDropped();
 
  private:
-  HWND list_ = nullptr, sourceField_ = nullptr;
+  struct Dropped {
+    bool onSourceField = false;
+    std::vector<std::wstring> files;
+  };
+
+  void Keep(Dropped dropped);
+
+  HWND window_ = nullptr, list_ = nullptr, sourceField_ = nullptr;
+  MainWindow* logic_ = nullptr;
+  std::optional<Dropped> dropped_;
   Microsoft::WRL::ComPtr<DropTarget> listTarget_, sourceTarget_;
 };
 

@@ -107,8 +107,10 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CLOSE:
     case WM_QUERYENDSESSION:
-      if (logic_) logic_->Form_QueryUnload();
-      break;
+      if (!logic_) break;
+      // The logic ends the program: at once, or after the file that is being written.
+      logic_->Form_QueryUnload();
+      return message == WM_QUERYENDSESSION ? TRUE : 0;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlID != kPicture1 || !controls_) break;
@@ -117,7 +119,10 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case kAcceptDrops:
       ole_.emplace();
-      dropTargets_.Register(Control(kListView1), Control(kText1Source), *logic_);
+      dropTargets_.Register(hwnd_, Control(kListView1), Control(kText1Source), *logic_);
+      return 0;
+    case FormDropTargets::kDropped:
+      dropTargets_.LoadDropped();
       return 0;
     case WM_DESTROY:
       dropTargets_.Revoke();

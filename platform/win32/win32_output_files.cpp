@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_error_text.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -10,29 +11,41 @@ namespace {
 
 bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
   for (const ByteRange& part : parts) {
-    if (part.size > MAXDWORD) return false;
+    if (part.size > MAXDWORD) {
+      SetLastError(ERROR_FILE_TOO_LARGE);
+      return false;
+    }
     DWORD written = 0;
     const DWORD size = static_cast<DWORD>(part.size);
-    if (!WriteFile(file, part.data, size, &written, nullptr) || written != size) return false;
+    if (!WriteFile(file, part.data, size, &written, nullptr)) return false;
+    if (written != size) {
+      SetLastError(ERROR_DISK_FULL);  // a short write: the disk took no more
+      return false;
+    }
   }
   return true;
 }
 
 }  // namespace
 
-bool Win32OutputFiles::Write(const std::wstring& path, const std::vector<ByteRange>& parts) {
+std::optional<WriteError> Win32OutputFiles::Write(const std::wstring& path,
+                                                  const std::vector<ByteRange>& parts) {
   // Windows refuses to replace a read-only file; Wine, run by root, would replace it.
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return WriteError{ERROR_ACCESS_DENIED, SystemErrorText(ERROR_ACCESS_DENIED)};
+  }
   // CREATE_ALWAYS truncates an existing file: nothing of an older, longer one survives.
   unique_hfile file{CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (!file) return false;
+  if (!file) return LastWriteError();
   const bool written = WriteParts(file.get(), parts);
-  const bool closed = CloseHandle(file.release()) != FALSE;
-  if (written && closed) return true;
-  DeleteFileW(path.c_str());
-  return false;
+  std::optional<WriteError> failure;
+  if (!written) failure = LastWriteError();
+  if (!CloseHandle(file.release()) && !failure) failure = LastWriteError();
+  if (failure) DeleteFileW(path.c_str());
+  return failure;
 }
 
 }  // namespace morvane::win32

@@ -5,7 +5,8 @@ namespace morvane::win32 {
 
 class Win32OutputFiles final : public OutputFiles {
  public:
-  bool Write(const std::wstring& path, const std::vector<ByteRange>& parts) override;
+  std::optional<WriteError> Write(const std::wstring& path,
+                                  const std::vector<ByteRange>& parts) override;
 };
 
 }  // namespace morvane::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/busy_input.h"
+
 namespace morvane::win32 {
 
 std::wstring Win32Process::ProgramFolder() {
@@ -31,12 +33,30 @@ void Win32Process::DoEvents() {
   }
 }
 
-void Win32Process::KeepAnswering() {
-  // Looking, without taking anything, delivers the messages sent from other threads and
-  // programs; the user's input stays in the queue.
+Interruption Win32Process::AnswerWhileBusy() {
+  Interruption asked = Interruption::None;
   MSG message;
-  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    const BusyInput input = WhileBusy(message);
+    if (input == BusyInput::Stop) asked = Interruption::Stop;
+    if (input != BusyInput::Dispatch) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
   if (owner_) RedrawWindow(owner_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return asked;
+}
+
+void Win32Process::DropWaitingInput() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_KEYDOWN, WM_DEADCHAR, PM_REMOVE)) {
+  }
+  while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
 }
 
 double Win32Process::Seconds() {
@@ -46,6 +66,6 @@ double Win32Process::Seconds() {
   return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-void Win32Process::EndProgram() { ExitProcess(0); }
+void Win32Process::EndProgram(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 }  // namespace morvane::win32

@@ -33,4 +33,19 @@ bool Win32PathNames::FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool Win32PathNames::FolderExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring Win32PathNames::FullPath(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (path.empty() || needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return path;
+  full.resize(length);
+  return full;
+}
+
 }  // namespace morvane::win32

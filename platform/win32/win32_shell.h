@@ -18,6 +18,8 @@ class Win32PathNames final : public PathNames {
   std::optional<std::wstring> LongPathName(const std::wstring& path) override;
   std::wstring WindowsFolder() override;
   bool FileExists(const std::wstring& path) override;
+  bool FolderExists(const std::wstring& path) override;
+  std::wstring FullPath(const std::wstring& path) override;
 };
 
 }  // namespace morvane::win32

@@ -32,7 +32,22 @@ class ExtractCommandTest : public ::testing::Test {
     form.journal.clear();
   }
 
-  void Click() { window.cmdMake_Click(); }
+  RunOutcome Click() { return window.cmdMake_Click(); }
+
+  // All 200 icons of a module, into E:\out\, each file taking 1/64 s.
+  void LoadTwoHundredGroups() {
+    auto& module = form.sources.modules[L"D:\\apps\\tool.exe"];
+    for (std::uint16_t id = 4; id <= 200; ++id) {
+      module.AddGroup({id, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, id}}));
+      module.AddIcon(id, testing::Image(40, static_cast<std::uint8_t>(id)));
+    }
+    form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 200;
+    window.LoadIconList(L"D:\\apps\\tool.exe");
+    form.journal.clear();
+    form.allIcons.checked = true;
+    form.destinationField.text = L"E:\\out\\";
+    form.process.tick = 1.0 / 64;
+  }
 
   FakeForm form;
   MainWindow window{form.controls, form.platform};
@@ -42,10 +57,11 @@ TEST_F(ExtractCommandTest, AllIconsIntoTheProgramFolderWhenNoDestinationIsSet) {
   form.allIcons.checked = true;
   Click();
 
-  EXPECT_EQ(form.journal, Join({{L"Text1(0)=C:\\Tools\\", L"DoEvents"},
-                                kDisable,
-                                {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"},
-                                kEnable}));
+  EXPECT_EQ(form.journal,
+            Join({{L"Text1(0)=C:\\Tools\\", L"DoEvents"},
+                  kDisable,
+                  {L"cmdMake=抽出中", L"DoEvents", L"DropWaitingInput", L"cmdMake=抽出"},
+                  kEnable}));
   EXPECT_EQ(form.files.written,
             (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico", L"C:\\Tools\\tool002.ico",
                                        L"C:\\Tools\\tool003.ico"}));
@@ -55,24 +71,14 @@ TEST_F(ExtractCommandTest, AllIconsIntoTheProgramFolderWhenNoDestinationIsSet) {
 // A run that lasts tells how far it has come once it has run for a second, and lets the
 // window answer other programs between files; the runs above, shorter, show neither.
 TEST_F(ExtractCommandTest, ALongRunShowsHowFarItHasCome) {
-  auto& module = form.sources.modules[L"D:\\apps\\tool.exe"];
-  for (std::uint16_t id = 4; id <= 200; ++id) {
-    module.AddGroup({id, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, id}}));
-    module.AddIcon(id, testing::Image(40, static_cast<std::uint8_t>(id)));
-  }
-  form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 200;
-  window.LoadIconList(L"D:\\apps\\tool.exe");
-  form.journal.clear();
-  form.allIcons.checked = true;
-  form.destinationField.text = L"E:\\out\\";
-  form.process.tick = 1.0 / 64;  // each file takes this long
+  LoadTwoHundredGroups();
   Click();
 
   std::vector<int> percents;
   int answered = 0;
   for (const std::wstring& step : form.journal) {
     if (step.rfind(L"cmdMake=抽出中 ", 0) == 0) percents.push_back(std::stoi(step.substr(12)));
-    answered += step == L"KeepAnswering";
+    answered += step == L"AnswerWhileBusy";
   }
   ASSERT_FALSE(percents.empty());
   EXPECT_EQ(percents.front(), 32);  // file 64 of 200, one second in
@@ -84,6 +90,40 @@ TEST_F(ExtractCommandTest, ALongRunShowsHowFarItHasCome) {
   EXPECT_EQ(form.extractButton.caption, L"抽出");
 }
 
+// Between two files, Esc stops a run and a close request ends the program: no file is written
+// after it, no message is shown, and a drag meanwhile is refused.
+TEST_F(ExtractCommandTest, EscStopsARunAndACloseEndsTheProgramBetweenTwoFiles) {
+  LoadTwoHundredGroups();
+  for (const bool close : {false, true}) {
+    SCOPED_TRACE(close ? "close" : "Esc");
+    std::size_t writtenBefore = 0;
+    DragState drag;
+    drag.buttons = kLeftButton;
+    drag.offersFileList = true;
+    form.process.meanwhile = [&] {
+      writtenBefore = form.files.written.size();
+      EXPECT_EQ(window.ListView1_OLEDragOver(drag), DropEffect::None);
+      window.ListView1_OLEDragDrop({L"D:\\other.dll"});  // ignored while busy
+      if (!close) return Interruption::Stop;
+      window.Form_QueryUnload();
+      return Interruption::None;
+    };
+    EXPECT_EQ(Click(), RunOutcome::Stopped);
+    EXPECT_GT(writtenBefore, 0u);
+    EXPECT_EQ(form.files.written.size(), writtenBefore);
+    EXPECT_TRUE(form.messages.shown.empty());
+    EXPECT_EQ(form.sourceField.text, L"tool.exe");
+    const Journal end =
+        close ? Journal{L"cmdMake=抽出",        L"cmdMake.Enabled", L"Command1(0).Enabled",
+                        L"Command1(1).Enabled", L"Text1(0).Focus",  L"EndProgram 1"}
+              : Join({{L"cmdMake=抽出"}, kEnable});
+    EXPECT_TRUE(std::equal(end.rbegin(), end.rend(), form.journal.rbegin()));
+    EXPECT_EQ(window.ListView1_OLEDragOver(drag), DropEffect::Copy);  // idle again
+    form.files.written.clear();
+    form.journal.clear();
+  }
+}
+
 TEST_F(ExtractCommandTest, TheSelectedIconIntoTheFolderTyped) {
   form.destinationField.text = L"E:\\typed";  // a folder, typed without its backslash
   form.preview.selected = 2;
@@ -91,7 +131,9 @@ TEST_F(ExtractCommandTest, TheSelectedIconIntoTheFolderTyped) {
   EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"E:\\typed\\tool002.ico"});
   EXPECT_EQ(form.destinationField.text, L"E:\\typed");  // left as typed
   EXPECT_EQ(form.journal,
-            Join({kDisable, {L"cmdMake=抽出中", L"DoEvents", L"cmdMake=抽出"}, kEnable}));
+            Join({kDisable,
+                  {L"cmdMake=抽出中", L"DoEvents", L"DropWaitingInput", L"cmdMake=抽出"},
+                  kEnable}));
 }
 
 TEST_F(ExtractCommandTest, NoSourceFileAsksForOneAndOnlyEnables) {
@@ -107,10 +149,11 @@ TEST_F(ExtractCommandTest, OneIconWithoutASelectedItemAsksForOne) {
   form.destinationField.text = L"E:\\out\\";
   form.preview.selected.reset();
   Click();
-  EXPECT_EQ(form.journal, Join({kDisable,
-                                {L"cmdMake=抽出中", L"DoEvents",
-                                 L"Message アイコンを選択してください。", L"cmdMake=抽出"},
-                                kEnable}));
+  EXPECT_EQ(form.journal,
+            Join({kDisable,
+                  {L"cmdMake=抽出中", L"DoEvents", L"Message アイコンを選択してください。",
+                   L"DropWaitingInput", L"cmdMake=抽出"},
+                  kEnable}));
   EXPECT_EQ(form.messages.shown.at(0).caption, L"  バカ ？！・・・");
   EXPECT_TRUE(form.files.written.empty());
 }
@@ -121,11 +164,10 @@ TEST_F(ExtractCommandTest, AFailureInsideTheRunIsShownWhileBusyAndTheWindowRecov
   form.sources.modules.clear();  // the file went away after it was listed
   form.cursor.states.clear();
   Click();
-  EXPECT_EQ(
-      form.journal,
-      Join({kDisable,
-            {L"cmdMake=抽出中", L"DoEvents", L"Message LoadLibraryEx Error !!", L"cmdMake=抽出"},
-            kEnable}));
+  EXPECT_EQ(form.journal, Join({kDisable,
+                                {L"cmdMake=抽出中", L"DoEvents", L"Message LoadLibraryEx Error !!",
+                                 L"DropWaitingInput", L"cmdMake=抽出"},
+                                kEnable}));
   EXPECT_EQ(form.extractButton.caption, L"抽出");
   EXPECT_TRUE(form.extractButton.enabled && form.sourceBrowse.enabled &&
               form.destinationBrowse.enabled);
@@ -201,7 +243,7 @@ TEST_F(StartUpTest, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
   EXPECT_TRUE(form.allIcons.checked);
   EXPECT_EQ(form.files.written,
             (std::vector<std::wstring>{L"C:\\Tools\\tool001.ico", L"C:\\Tools\\tool002.ico"}));
-  EXPECT_EQ(form.journal.back(), L"EndProgram");
+  EXPECT_EQ(form.journal.back(), L"EndProgram 0");
   EXPECT_TRUE(form.messages.shown.empty());
 
   // The hidden window's fields end as a shown window's would.
@@ -230,14 +272,28 @@ TEST_F(StartUpTest, UnusableFilesShowBothMessagesInOrderThenEnd) {
     fresh.process.arguments = arguments;
     start.Form_Load();
     EXPECT_EQ(fresh.messages.shown, (std::vector<Message>{first, kNameAFile}));
-    EXPECT_EQ(fresh.journal.back(), L"EndProgram");
+    EXPECT_EQ(fresh.journal.back(), L"EndProgram 1");
     EXPECT_TRUE(fresh.files.written.empty());
   }
 }
 
 TEST_F(StartUpTest, ACloseRequestEndsTheProgram) {
   window.Form_QueryUnload();
-  EXPECT_EQ(form.journal, Journal{L"EndProgram"});
+  EXPECT_EQ(form.journal, Journal{L"EndProgram 0"});
+}
+
+// A script that passes tool.exe means the file in the folder it runs in.
+TEST_F(StartUpTest, ARelativePathIsTakenFromTheFolderTheProgramStartedIn) {
+  auto& module = form.sources.modules[L"D:\\work\\tool.exe"];
+  module.AddGroup({1, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, 1}}));
+  module.AddIcon(1, testing::Image(40, 1));
+  form.shellIcons.counts[L"D:\\work\\tool.exe"] = 1;
+  form.paths.currentFolder = L"D:\\work\\";
+  form.process.arguments = L"tool.exe";
+  window.Form_Load();
+  EXPECT_EQ(form.folderLabel.caption, L"D:\\work\\");
+  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"C:\\Tools\\tool001.ico"});
+  EXPECT_EQ(form.journal.back(), L"EndProgram 0");
 }
 
 }  // namespace

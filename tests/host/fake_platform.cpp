@@ -54,17 +54,18 @@ std::unique_ptr<SourceFile> FakeSourceFiles::Open(const std::wstring& path) {
   return std::make_unique<FakeSourceFile>(found->second, unreadable.count(path) == 0, live);
 }
 
-bool FakeOutputFiles::Write(const std::wstring& path, const std::vector<ByteRange>& parts) {
+std::optional<WriteError> FakeOutputFiles::Write(const std::wstring& path,
+                                                 const std::vector<ByteRange>& parts) {
   written.push_back(path);
   partsPerWrite.push_back(parts.size());
   if (path == failingPath) {
     files.erase(path);
-    return false;
+    return failure;
   }
   Bytes& file = files[path];
   file.clear();
   for (const ByteRange& part : parts) file.insert(file.end(), part.data, part.data + part.size);
-  return true;
+  return std::nullopt;
 }
 
 void FakePreview::SetImagesAttached(bool on) {

@@ -1,5 +1,6 @@
 #pragma once
 // A platform that records what it is asked and answers from a script.
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -51,12 +52,14 @@ class FakeSourceFiles final : public SourceFiles {
 
 class FakeOutputFiles final : public OutputFiles {
  public:
-  bool Write(const std::wstring& path, const std::vector<ByteRange>& parts) override;
+  std::optional<WriteError> Write(const std::wstring& path,
+                                  const std::vector<ByteRange>& parts) override;
 
   std::map<std::wstring, Bytes> files;
   std::vector<std::wstring> written;  // in the order of the writes
   std::vector<std::size_t> partsPerWrite;
-  std::wstring failingPath;  // a write to this path fails and leaves nothing
+  std::wstring failingPath;  // a write to this path fails with `failure` and leaves nothing
+  WriteError failure{5, L"Access denied.\r\n"};
 };
 
 // The list, image list and canvas in one, writing every operation into the journal. Picture n
@@ -115,10 +118,15 @@ class FakePathNames final : public PathNames {
   }
   std::wstring WindowsFolder() override { return L"C:\\Windows\\"; }
   bool FileExists(const std::wstring& path) override { return existing.count(path) > 0; }
+  bool FolderExists(const std::wstring& path) override { return folders.count(path) > 0; }
+  // Against the folder the program was started in.
+  std::wstring FullPath(const std::wstring& path) override { return currentFolder + path; }
 
   std::map<std::wstring, std::wstring> longNames;
   std::vector<std::wstring> asked;
   std::set<std::wstring> existing;  // the files FileExists finds
+  std::set<std::wstring> folders;   // the folders FolderExists finds
+  std::wstring currentFolder = L"C:\\Start\\";
 };
 
 class FakeProcess final : public Process {
@@ -127,14 +135,23 @@ class FakeProcess final : public Process {
   std::wstring ProgramFolder() override { return programFolder; }
   std::wstring CommandLine() override { return L"Morvane.exe " + arguments; }
   void DoEvents() override { journal_.push_back(L"DoEvents"); }
-  void KeepAnswering() override { journal_.push_back(L"KeepAnswering"); }
+  // Runs what the user does meanwhile, if anything, and answers as the real one would.
+  Interruption AnswerWhileBusy() override {
+    journal_.push_back(L"AnswerWhileBusy");
+    if (!meanwhile) return Interruption::None;
+    return std::exchange(meanwhile, nullptr)();
+  }
+  void DropWaitingInput() override { journal_.push_back(L"DropWaitingInput"); }
   // Each look at the clock finds it `tick` seconds later.
   double Seconds() override { return now += tick; }
-  void EndProgram() override { journal_.push_back(L"EndProgram"); }
+  void EndProgram(int exitCode) override {
+    journal_.push_back(L"EndProgram " + std::to_wstring(exitCode));
+  }
 
   std::wstring programFolder = L"C:\\Tools\\";
   std::wstring arguments;  // what the command line holds after the program's name
   double now = 0, tick = 0;
+  std::function<Interruption()> meanwhile;  // done at the next answer, once
 
  private:
   Journal& journal_;

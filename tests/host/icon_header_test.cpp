@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "extract/destination_folder.h"
 #include "extract/icon_file_writer.h"
+#include "extract/write_failure.h"
 #include "formats/icon_header.h"
 #include "tests/common/icon_bytes.h"
 
@@ -73,6 +75,49 @@ TEST(IconFileName, ADestinationWithoutTrailingBackslashIsAFolder) {
   EXPECT_EQ(IconFileName(L"D:\\icons", L"tool.exe", 2), L"D:\\icons\\tool002.ico");
   EXPECT_EQ(IconFileName(L"D:\\notes.txt", L"tool.exe", 1), L"D:\\notes.txt\\tool001.ico");
   EXPECT_EQ(IconFileName(L"D:\\a\\\\", L"tool.exe", 1), L"D:\\a\\\\tool001.ico");
+}
+
+// Whatever the current directory: a folder that is not a full path lies in the program's.
+TEST(DestinationFolder, APathThatIsNotFullIsTakenAgainstTheProgramFolder) {
+  const std::wstring program = L"C:\\Tools\\";
+  const std::pair<const wchar_t*, std::optional<std::wstring>> cases[] = {
+      {L"", L"C:\\Tools\\"},         {L"D:\\out", L"D:\\out\\"},
+      {L"D:/out/", L"D:/out/"},      {L"\\\\server\\share\\out\\", L"\\\\server\\share\\out\\"},
+      {L"out", L"C:\\Tools\\out\\"}, {L"..\\out", L"C:\\Tools\\..\\out\\"},
+      {L"\\out", L"C:\\out\\"},      {L"D:out", std::nullopt},
+      {L"D:", std::nullopt},
+  };
+  for (const auto& [field, folder] : cases) {
+    EXPECT_EQ(DestinationFolder(field, program), folder) << field;
+  }
+  EXPECT_EQ(DestinationFolder(L"\\out", L"\\\\server\\share\\apps\\"), L"\\\\server\\share\\out\\");
+}
+
+// "ファイルを書き込めません。", the file and the reason, with the caption the cause calls for.
+TEST(CannotWriteFile, NamesTheFileAndTheReason) {
+  const std::wstring path = L"E:\\out\\tool001.ico";
+  const std::wstring fool = L"  バカ ？！・・・", sorry = L"  ゴメン ？！・・・";
+  struct Case {
+    unsigned code;
+    bool nameIsFolder;
+    const wchar_t* reason;
+    std::wstring caption;
+  };
+  const Case cases[] = {
+      {3, false, L"フォルダーが見つかりません。", fool},
+      {5, true, L"同じ名前のフォルダーがあります。", fool},
+      {5, false, L"書き込みが許可されていません。", fool},
+      {112, false, L"ディスクの空き領域が足りません。", sorry},
+      {39, false, L"ディスクの空き領域が足りません。", sorry},
+      {32, false, L"The file is in use.（エラー 32）", sorry},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    const Message message =
+        CannotWriteFile(path, {c.code, L"The file is in use.\r\n"}, c.nameIsFolder);
+    EXPECT_EQ(message.text, L"ファイルを書き込めません。\n" + path + L"\n" + c.reason);
+    EXPECT_EQ(message.caption, c.caption);
+  }
 }
 
 }  // namespace

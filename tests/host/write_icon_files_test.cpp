@@ -15,7 +15,6 @@ using testing::Image;
 
 const Message kLoadLibraryError{L"LoadLibraryEx Error !!", L"Morvane"};
 const Message kCannotExtract{L"アイコンが抽出できません。", L"  ゴメン ？！・・・"};
-const Message kCannotWrite{L"ファイルを書き込めません。", L"  バカ ？！・・・"};
 
 const std::wstring kModulePath = L"D:\\apps\\tool.exe";
 
@@ -196,13 +195,37 @@ TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
 
 TEST_F(WriteIconFilesTest, AFailedWriteIsReportedAndEndsTheRun) {
   form.files.failingPath = L"E:\\out\\tool002.ico";
+  form.paths.folders.insert(form.files.failingPath);  // a folder of that name stands there
   Run(1, 3);
   EXPECT_EQ(form.files.written,
             (std::vector<std::wstring>{L"E:\\out\\tool001.ico", L"E:\\out\\tool002.ico"}));
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool001.ico"), 1u);
   EXPECT_EQ(form.files.files.count(L"E:\\out\\tool002.ico"), 0u);
-  EXPECT_EQ(form.messages.shown, std::vector<Message>{kCannotWrite});
+  const Message taken{
+      L"ファイルを書き込めません。\nE:\\out\\tool002.ico\n同じ名前のフォルダーがあります。",
+      L"  バカ ？！・・・"};
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{taken});
   EXPECT_EQ(form.sources.live, 0);
+}
+
+// A destination typed as a relative path is taken against the program's folder; one that
+// names a drive's current folder has no folder to write into.
+TEST_F(WriteIconFilesTest, ARelativeDestinationLiesInTheProgramFolder) {
+  form.process.programFolder = L"C:\\Tools\\";
+  form.destinationField.text = L"out";
+  Run(1, 1);
+  EXPECT_EQ(form.files.written, std::vector<std::wstring>{L"C:\\Tools\\out\\tool001.ico"});
+  EXPECT_EQ(form.destinationField.text, L"out");  // as typed
+
+  FakeForm driveRelative;
+  CopyInputs(driveRelative);
+  driveRelative.destinationField.text = L"C:out";
+  WriteIconFiles(driveRelative.controls, driveRelative.platform, 1, 1);
+  EXPECT_TRUE(driveRelative.files.written.empty());
+  const Message missing{
+      L"ファイルを書き込めません。\nC:out\\tool001.ico\nフォルダーが見つかりません。",
+      L"  バカ ？！・・・"};
+  EXPECT_EQ(driveRelative.messages.shown, std::vector<Message>{missing});
 }
 
 TEST_F(WriteIconFilesTest, EmptyFolderLabelOpensTheBareName) {

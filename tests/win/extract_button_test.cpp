@@ -4,9 +4,12 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "app/win32/form_window.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
+#include "tests/win/module_icon_reader.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
@@ -96,7 +99,9 @@ TEST_F(ExtractButton, AFolderTypedWithoutBackslashIsTheFolder) {
     MessageBoxCatcher boxes;
     SetDestination(destination.wstring());
     ClickExtract();
-    EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{L"ファイルを書き込めません。"});
+    const std::wstring path = (destination / L"names002.ico").wstring();
+    EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{L"ファイルを書き込めません。\n" + path +
+                                                       L"\nフォルダーが見つかりません。"});
     ExpectIdle();
   }
   EXPECT_EQ(FilesIn(out.path()).size(), 2u);  // names002.ico and the file named notes
@@ -126,6 +131,43 @@ TEST_F(ExtractButton, ALongRunKeepsAnsweringOtherPrograms) {
     EXPECT_LT(watch.LongestWait(), 1.0);
   }
   EXPECT_EQ(FilesIn(out.path()).size(), 1005u);
+  ExpectIdle();
+}
+
+// A full disk: the message names the file that did not fit, which is not left behind, and
+// every file written before it stays whole.
+TEST_F(ExtractButton, AFullDiskNamesTheFileAndLeavesNoPartOfIt) {
+  const char* disk = std::getenv("MORVANE_SMALL_DISK");
+  ULARGE_INTEGER size{};
+  if (!disk || !GetDiskFreeSpaceExW(WinePath(disk).c_str(), nullptr, &size, nullptr) ||
+      size.QuadPart > (1u << 20)) {
+    GTEST_SKIP() << "no small disk is mounted (tools/small_disk)";
+  }
+  const fs::path folder = fs::path(WinePath(disk)) / L"out";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  window->logic().LoadIconList(FixtureModule("many").wstring());
+  SetDestination(folder.wstring());
+  SetAllIcons(true);
+  MessageBoxCatcher boxes;
+  ClickExtract();
+
+  const auto files = FilesIn(folder);
+  wchar_t next[32];
+  swprintf(next, 32, L"many%03u.ico", static_cast<unsigned>(files.size() + 1));
+  ASSERT_EQ(boxes.caught().size(), 1u);
+  EXPECT_EQ(boxes.caught()[0].text, L"ファイルを書き込めません。\n" + (folder / next).wstring() +
+                                        L"\nディスクの空き領域が足りません。");
+  EXPECT_EQ(boxes.caught()[0].caption, L"  ゴメン ？！・・・");
+  EXPECT_FALSE(fs::exists(folder / next));
+  const auto expected = IconFilesFromPe(ReadAll(FixtureModule("many")));
+  EXPECT_GT(files.size(), 0u);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    wchar_t name[32];
+    swprintf(name, 32, L"many%03u.ico", static_cast<unsigned>(i + 1));
+    EXPECT_EQ(files.at(name), expected[i]) << i + 1;
+  }
+  fs::remove_all(folder);
   ExpectIdle();
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 const std::wstring kCannotExtract = L"アイコンが抽出できません。";
 const std::wstring kSorry = L"  ゴメン ？！・・・";
+const std::wstring kFool = L"  バカ ？！・・・";
 
 class FixtureExtraction : public ::testing::Test {
  protected:
@@ -240,21 +241,39 @@ class UnwritableFolder {
   bool made_ = false;
 };
 
+// The system's own text for an error, as the message gives it after its reason.
+std::wstring SystemText(DWORD code) {
+  wchar_t text[512]{};
+  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                 512, nullptr);
+  std::wstring line = text;
+  while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r' || line.back() == L' ')) {
+    line.pop_back();
+  }
+  return line + L"（エラー " + std::to_wstring(code) + L"）";
+}
+
+// The message names the file, and the reason with the caption that the cause calls for.
 TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
   std::ofstream(out.path() / "a file") << "not a folder";
-  const std::wstring destinations[] = {
-      out.WithBackslash() + L"no such folder\\",  // a missing folder
-      out.WithBackslash() + L"bad<name>|",        // a name the file system refuses
-      out.WithBackslash() + L"a file\\",          // a file where the folder should be
+  const struct {
+    std::wstring destination;
+    std::wstring reason;
+    std::wstring caption;
+  } cases[] = {
+      {out.WithBackslash() + L"no such folder\\", L"フォルダーが見つかりません。", kFool},
+      {out.WithBackslash() + L"bad<name>|", SystemText(ERROR_INVALID_NAME), kSorry},
+      {out.WithBackslash() + L"a file\\", L"フォルダーが見つかりません。", kFool},
   };
-  for (const std::wstring& destination : destinations) {
-    SCOPED_TRACE(std::string(destination.begin(), destination.end()));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.destination.begin(), c.destination.end()));
     form.SetSource(FixtureModule("names"));
-    form.destinationField.text = destination;
+    form.destinationField.text = c.destination;
     const CaughtMessage* shown = RunShowingOneMessage(1, 5);
     ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
-    EXPECT_EQ(shown->caption, L"  バカ ？！・・・");
+    const std::wstring file = c.destination + (c.destination.back() == L'\\' ? L"" : L"\\");
+    EXPECT_EQ(shown->text, L"ファイルを書き込めません。\n" + file + L"names001.ico\n" + c.reason);
+    EXPECT_EQ(shown->caption, c.caption);
   }
   EXPECT_EQ(FilesIn(out.path()).size(), 1u);  // "a file" alone, as it was
   EXPECT_EQ(ReadAll(out.path() / "a file").size(), 12u);
@@ -268,18 +287,29 @@ TEST_F(FixtureExtraction, AReadOnlyFileOrFolderStaysAsItWas) {
   form.destinationField.text = out.WithBackslash();
   const CaughtMessage* shown = RunShowingOneMessage(1, 5);
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
+  const std::wstring denied = L"\n書き込みが許可されていません。";
+  EXPECT_EQ(shown->text, L"ファイルを書き込めません。\n" + kept.wstring() + denied);
   EXPECT_EQ(FilesIn(out.path()).size(), 1u);
   const auto bytes = ReadAll(kept);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "an older icon");
   SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // A folder of the file's name, which Windows reports as a denied access.
+  fs::remove(kept);
+  fs::create_directory(kept);
+  shown = RunShowingOneMessage(1, 5);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->text, L"ファイルを書き込めません。\n" + kept.wstring() +
+                             L"\n同じ名前のフォルダーがあります。");
+  fs::remove(kept);
 
   const UnwritableFolder folder;
   if (!folder.made()) GTEST_SKIP() << "chattr +i could not make a folder unwritable from this Wine";
   form.destinationField.text = folder.WithBackslash();
   shown = RunShowingOneMessage(1, 5);
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->text, L"ファイルを書き込めません。");
+  EXPECT_EQ(shown->text,
+            L"ファイルを書き込めません。\n" + folder.WithBackslash() + L"names001.ico" + denied);
 }
 
 }  // namespace

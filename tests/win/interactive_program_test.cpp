@@ -4,10 +4,12 @@
 
 #include <commctrl.h>
 #include <dlgs.h>
+#include <wrl/client.h>
 
 #include "app/form_layout.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/module_icon_reader.h"
+#include "tests/win/test_data_object.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
@@ -52,81 +54,272 @@ std::wstring RemoteText(HWND control) {
 
 template <class Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = 20000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
     if (condition()) return true;
-    Sleep(50);
+    Sleep(10);
   }
   return false;
 }
 
-// A file of 33,000 icons loaded through the open-file dialog, and all of them extracted: the
-// Extract button tells how far the run has come, and the end of the session, which arrives
-// between two files, ends the program there, every file written whole.
-TEST(InteractiveProgram, LoadsThroughTheDialogAndEndsBetweenTwoFilesWhenTheSessionEnds) {
-  TempFolder folder;
-  const fs::path exe = folder.path() / "Morvane.exe";
-  fs::copy_file(WinePath(MORVANE_EXE), exe);
-  std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             folder.path().c_str(), &startup, &process));
-
-  const HWND main = WaitForWindow(process.dwProcessId, L"MainForm");
-  ASSERT_TRUE(main);
-  EXPECT_EQ(RemoteText(main), L"Morvane");
-  PostMessageW(GetDlgItem(main, kCommand1Source), BM_CLICK, 0, 0);
-
-  const HWND dialog = WaitForWindow(process.dwProcessId, L"#32770");
-  ASSERT_TRUE(dialog);
-  Sleep(300);  // let the dialog finish showing its folder
-  HWND nameBox = GetDlgItem(dialog, cmb13);
-  if (!nameBox) nameBox = GetDlgItem(dialog, edt1);
-  SetWindowTextW(nameBox, FixtureModule("huge").c_str());
-  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-
-  const HWND list = GetDlgItem(main, kListView1);
-  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 33000; }));
-  EXPECT_EQ(RemoteText(GetDlgItem(main, kText1Source)), L"huge.dll");
-  EXPECT_EQ(RemoteText(GetDlgItem(main, kLabel3)), L"Icon No．： 1/33000");
-  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(main, kCommand1Source)));
-  Sleep(500);  // another process paints in its own time
-  const fs::path shots = WinePath(MORVANE_SCREENSHOT_DIR);
+const fs::path& Shots() {
+  static const fs::path shots = WinePath(MORVANE_SCREENSHOT_DIR);
   fs::create_directories(shots);
-  EXPECT_TRUE(SaveScreenshot(main, (shots / L"morvane_after_open_dialog.png").wstring()));
+  return shots;
+}
 
-  // Into its own folder, beside the program: the destination is left empty.
-  SendMessageW(GetDlgItem(main, kCheck1), BM_SETCHECK, BST_CHECKED, 0);
-  PostMessageW(GetDlgItem(main, kCmdMake), BM_CLICK, 0, 0);
-  const HWND extract = GetDlgItem(main, kCmdMake);
-  EXPECT_TRUE(WaitUntil([&] {
-    const std::wstring caption = RemoteText(extract);
-    return caption.rfind(L"抽出中 ", 0) == 0 && caption.back() == L'%';
-  }));
-  EXPECT_TRUE(SaveScreenshot(main, (shots / L"morvane_extracting.png").wstring()));
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 20000, &answer);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
-  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
-    TerminateProcess(process.hProcess, 1);
-
-  auto written = FilesIn(folder.path());
-  written.erase(L"Morvane.exe");
-  const auto expected = IconFilesFromPe(ReadAll(FixtureModule("huge")));
-  EXPECT_GT(written.size(), 0u);
-  EXPECT_LT(written.size(), expected.size());  // it ended before the last
-  for (std::size_t number = 1; number <= written.size(); ++number) {
-    wchar_t name[16];
-    swprintf(name, 16, L"huge%03u.ico", static_cast<unsigned>(number));
-    ASSERT_TRUE(written.count(name)) << number;  // in order, none left out
-    EXPECT_EQ(written[name], expected[number - 1]) << number;
+// A copy of Morvane.exe in a folder of its own, its window shown.
+class RunningProgram {
+ public:
+  RunningProgram() {
+    fs::copy_file(WinePath(MORVANE_EXE), exe());
+    std::wstring commandLine = L"\"" + exe().wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.path().c_str(), &startup, &process_)) {
+      return;
+    }
+    main_ = WaitForWindow(process_.dwProcessId, L"MainForm");
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  ~RunningProgram() {
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  HWND main() const { return main_; }
+  HWND Control(ControlId id) const { return GetDlgItem(main_, id); }
+  DWORD id() const { return process_.dwProcessId; }
+  fs::path exe() const { return folder_.path() / "Morvane.exe"; }
+
+  // Loads a file as a user does: the source's browse button, the name typed into the dialog.
+  bool LoadThroughTheDialog(const fs::path& file, int icons) {
+    PostMessageW(Control(kCommand1Source), BM_CLICK, 0, 0);
+    const HWND dialog = WaitForWindow(id(), L"#32770");
+    if (!dialog) return false;
+    Sleep(300);  // let the dialog finish showing its folder
+    HWND nameBox = GetDlgItem(dialog, cmb13);
+    SetWindowTextW(nameBox ? nameBox : GetDlgItem(dialog, edt1), file.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    const HWND list = Control(kListView1);
+    return WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == icons; });
+  }
+
+  // Every icon, into the program's own folder: the destination is left empty. True once the
+  // Extract button tells how far the run has come.
+  bool ExtractAll() {
+    SendMessageW(Control(kCheck1), BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageW(Control(kCmdMake), BM_CLICK, 0, 0);
+    return WaitUntil([&] {
+      const std::wstring caption = RemoteText(Control(kCmdMake));
+      return caption.rfind(L"抽出中 ", 0) == 0 && caption.back() == L'%';
+    });
+  }
+
+  // Milliseconds until the process ends, up to `timeoutMs`; its exit code.
+  DWORD WaitForEnd(DWORD timeoutMs, DWORD& exitCode) const {
+    const ULONGLONG start = GetTickCount64();
+    WaitForSingleObject(process_.hProcess, timeoutMs);
+    exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    return static_cast<DWORD>(GetTickCount64() - start);
+  }
+
+  // The files written, each whole and in order from the first, none left out.
+  std::size_t ExpectWholeFilesInOrder(const std::vector<FileBytes>& expected) {
+    auto written = FilesIn(folder_.path());
+    written.erase(L"Morvane.exe");
+    for (std::size_t number = 1; number <= written.size(); ++number) {
+      wchar_t name[16];
+      swprintf(name, 16, L"huge%03u.ico", static_cast<unsigned>(number));
+      if (!written.count(name)) {
+        ADD_FAILURE() << "file " << number << " left out";
+        break;
+      }
+      EXPECT_EQ(written[name], expected[number - 1]) << number;
+    }
+    return written.size();
+  }
+
+ private:
+  TempFolder folder_;
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+const std::vector<FileBytes>& HugeIcons() {
+  static const std::vector<FileBytes> icons = IconFilesFromPe(ReadAll(FixtureModule("huge")));
+  return icons;
+}
+
+// A file of 33,000 icons loaded through the open-file dialog and all of them extracted: the
+// Extract button tells how far the run has come. Every way to close the window ends the
+// program between two files within a second, every file written whole, with exit code 1.
+TEST(InteractiveProgram, ALongExtractionEndsBetweenTwoFilesOnEveryCloseRequest) {
+  const struct {
+    const char* what;
+    void (*ask)(HWND main);
+  } requests[] = {
+      {"the end of the session",
+       [](HWND main) {
+         DWORD_PTR answer = 0;
+         SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 20000,
+                             &answer);
+       }},
+      {"the close box", [](HWND main) { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+      {"Alt+F4",
+       [](HWND main) {
+         PostMessageW(GetDlgItem(main, kText1Destination), WM_SYSKEYDOWN, VK_F4, 0x203E0001);
+       }},
+      {"another program's WM_CLOSE", [](HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
+  };
+  bool first = true;
+  for (const auto& request : requests) {
+    SCOPED_TRACE(request.what);
+    RunningProgram program;
+    ASSERT_TRUE(program.main());
+    ASSERT_TRUE(program.LoadThroughTheDialog(FixtureModule("huge"), 33000));
+    EXPECT_EQ(RemoteText(program.Control(kText1Source)), L"huge.dll");
+    EXPECT_EQ(RemoteText(program.Control(kLabel3)), L"Icon No．： 1/33000");
+    if (first) {
+      Sleep(500);  // another process paints in its own time
+      EXPECT_TRUE(
+          SaveScreenshot(program.main(), (Shots() / L"morvane_after_open_dialog.png").wstring()));
+    }
+    ASSERT_TRUE(program.ExtractAll());
+    if (first) {
+      EXPECT_TRUE(SaveScreenshot(program.main(), (Shots() / L"morvane_extracting.png").wstring()));
+    }
+    first = false;
+
+    request.ask(program.main());
+    DWORD exitCode = 0;
+    EXPECT_LT(program.WaitForEnd(20000, exitCode), 1000u);
+    EXPECT_EQ(exitCode, 1u);
+    const std::size_t written = program.ExpectWholeFilesInOrder(HugeIcons());
+    EXPECT_GT(written, 0u);
+    EXPECT_LT(written, HugeIcons().size());  // it ended before the last
+  }
+}
+
+// Esc stops a run between two files, and the window is idle again at once; what the user
+// clicked meanwhile is not run afterwards.
+TEST(InteractiveProgram, EscStopsALongExtractionAndTheClicksMadeMeanwhileAreDropped) {
+  RunningProgram program;
+  ASSERT_TRUE(program.main());
+  ASSERT_TRUE(program.LoadThroughTheDialog(FixtureModule("huge"), 33000));
+  ASSERT_TRUE(program.ExtractAll());
+  const LPARAM at = MAKELPARAM(112, 37);  // on item 2: the list's items are 75 pixels apart
+  PostMessageW(program.Control(kListView1), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(program.Control(kListView1), WM_LBUTTONUP, 0, at);
+  PostMessageW(program.Control(kText1Destination), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+
+  EXPECT_TRUE(WaitUntil([&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }, 1000));
+  EXPECT_TRUE(IsWindowEnabled(program.Control(kCmdMake)));
+  Sleep(300);
+  const std::size_t written = program.ExpectWholeFilesInOrder(HugeIcons());
+  EXPECT_GT(written, 0u);
+  EXPECT_LT(written, HugeIcons().size());
+  EXPECT_EQ(program.ExpectWholeFilesInOrder(HugeIcons()), written);         // no more came
+  EXPECT_EQ(RemoteText(program.Control(kLabel3)), L"Icon No．： 1/33000");  // no click ran
+
+  PostMessageW(program.main(), WM_CLOSE, 0, 0);
+  DWORD exitCode = 1;
+  EXPECT_LT(program.WaitForEnd(20000, exitCode), 1000u);
+  EXPECT_EQ(exitCode, 0u);
+}
+
+// A drag source that holds the drag for a while, then drops.
+class TimedDrop final : public IDropSource {
+ public:
+  explicit TimedDrop(DWORD holdMs) : dropAt_(GetTickCount64() + holdMs) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (iid != IID_IUnknown && iid != IID_IDropSource) {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    *object = static_cast<IDropSource*>(this);
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+    return GetTickCount64() < dropAt_ ? S_OK : DRAGDROP_S_DROP;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+ private:
+  ULONGLONG dropAt_;
+};
+
+// The left button, as the mouse presses it; true once the system sees it so.
+bool PressLeftButton(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+  return WaitUntil([down] {
+    PumpMessages();
+    return (GetAsyncKeyState(VK_LBUTTON) < 0) == down;
+  }, 5000);
+}
+
+// Drags the file from this process onto the program's list with the left button, as a user
+// does; the milliseconds that DoDragDrop held this program beyond the drag itself.
+DWORD DragOntoTheList(const RunningProgram& program, const fs::path& file, DWORD& effect) {
+  // The button goes down over a window of this process, where the drag starts.
+  const HWND grip = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40,
+                                    40, nullptr, nullptr, nullptr, nullptr);
+  PumpMessages();
+  SetCursorPos(20, 20);
+  EXPECT_TRUE(PressLeftButton(true));
+  RECT list;
+  GetWindowRect(program.Control(kListView1), &list);
+  SetCursorPos((list.left + list.right) / 2, (list.top + list.bottom) / 2);
+  Microsoft::WRL::ComPtr<IDataObject> data = FileListData({file.wstring()});
+  constexpr DWORD kHold = 500;
+  TimedDrop source(kHold);
+  const ULONGLONG start = GetTickCount64();
+  effect = DROPEFFECT_NONE;
+  DoDragDrop(data.Get(), &source, DROPEFFECT_COPY, &effect);
+  const DWORD held = static_cast<DWORD>(GetTickCount64() - start) - kHold;
+  PressLeftButton(false);
+  DestroyWindow(grip);
+  PumpMessages();
+  return held;
+}
+
+// A drag over the busy window is refused at once; a drop on the idle window returns to the
+// dragging program before the load that follows shows its message.
+TEST(InteractiveProgram, DropsNeverHoldTheDraggingProgram) {
+  ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  {
+    RunningProgram program;
+    ASSERT_TRUE(program.main());
+    ASSERT_TRUE(program.LoadThroughTheDialog(FixtureModule("huge"), 33000));
+    ASSERT_TRUE(program.ExtractAll());
+    DWORD effect = DROPEFFECT_COPY;
+    EXPECT_LT(DragOntoTheList(program, FixtureModule("names"), effect), 1000u);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
+    EXPECT_EQ(RemoteText(program.Control(kText1Source)), L"huge.dll");
+
+    PostMessageW(program.Control(kText1Destination), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    ASSERT_TRUE(WaitUntil([&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }));
+    EXPECT_LT(DragOntoTheList(program, FixtureModule("noicons"), effect), 1000u);
+    EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
+    const HWND box = WaitForWindow(program.id(), L"#32770", 5000);  // shown after the return
+    ASSERT_TRUE(box);
+    EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), L"アイコンがありません。");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return SendMessageW(program.Control(kListView1), LVM_GETITEMCOUNT, 0, 0) == 0; }));
+  }
+  OleUninitialize();
 }
 
 }  // namespace

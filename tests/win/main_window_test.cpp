@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cstdlib>
+#include <thread>
 
 #include "app/win32/form_window.h"
 #include "platform/win32/win32_controls.h"
@@ -447,6 +448,19 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
   }
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(shell32, 1));
   SaveShot(window->hwnd(), L"main_window_" + std::to_wstring(dpi) + L"dpi");
+
+  // A message box, its Japanese caption in the title bar, for a person to look at.
+  std::thread shooter([&] {
+    HWND box = nullptr;
+    for (int tries = 0; tries < 500 && !box; ++tries, Sleep(10)) {
+      box = FindWindowW(L"#32770", L"  バカ ？！・・・");
+    }
+    Sleep(300);  // painted
+    if (box) SaveShot(box, L"message_box_" + std::to_wstring(dpi) + L"dpi");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  window->logic().LoadIconList(L"C:\\picture.ico");
+  shooter.join();
 }
 
 // A load costs the same whatever the list held before: the huge module loaded again after

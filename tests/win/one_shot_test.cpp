@@ -71,6 +71,7 @@ TEST_F(OneShot, AnUnquotedPathWorksToo) {
   const fs::path source = Source(L"plain\\broken.dll", "broken");
   const ProgramRun run = RunProgram(exe(), source.wstring());
   ASSERT_TRUE(run.ended);
+  EXPECT_EQ(run.exitCode, 1u);  // a message was shown
   // Group 2 of this module is broken: group 1 is written, then the run stops with its message.
   ASSERT_EQ(run.messages.size(), 1u);
   EXPECT_EQ(run.messages[0].text, L"アイコンが抽出できません。");
@@ -99,6 +100,7 @@ TEST_F(OneShot, ModulesGiveEveryOneOfTheirGroups) {
     const ProgramRun run = RunProgram(exe(), source.wstring());
 
     ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 0u);
     EXPECT_TRUE(run.messages.empty());
     auto files = Written();
     ASSERT_EQ(files.size(), expected.size());
@@ -180,7 +182,7 @@ TEST_F(OneShot, UnusableFilesShowTheirMessagesInOrderAndWriteNothing) {
     SCOPED_TRACE(std::string(c.arguments.begin(), c.arguments.end()));
     const ProgramRun run = RunProgram(exe(), c.arguments);
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.exitCode, 1u);
     EXPECT_FALSE(run.windowShown);
     EXPECT_EQ(Texts(run), (std::vector<std::wstring>{c.first, kNameAFile}));
     for (const auto& message : run.messages) {
@@ -201,7 +203,7 @@ TEST_F(OneShot, BrokenModulesEndWithAMessageOrSoundFiles) {
     SCOPED_TRACE(entry.path().filename().string());
     const ProgramRun run = RunProgram(exe(), entry.path().wstring(), 30000);
     EXPECT_TRUE(run.ended);
-    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.exitCode, run.messages.empty() ? 0u : 1u);
     const auto files = Written();
     EXPECT_TRUE(!run.messages.empty() || !files.empty());
     withFiles += !files.empty();

@@ -1,0 +1,18 @@
+#pragma once
+// The message for a file that cannot be written: the text users know, the file's full path and
+// the reason.
+#include <string>
+
+#include "platform/message_boxes.h"
+#include "platform/output_files.h"
+
+namespace morvane {
+
+// `nameIsFolder`: a folder of the file's name stands where it would go, which the system
+// reports as a denied access.
+Message CannotWriteFile(const std::wstring& path, const WriteError& error, bool nameIsFolder);
+
+// A destination with no folder to write into, such as a drive's current folder.
+Message MissingFolder(const std::wstring& path);
+
+}  // namespace morvane

@@ -1,0 +1,20 @@
+#include "platform/win32/system_error_text.h"
+
+namespace morvane::win32 {
+
+std::wstring SystemErrorText(DWORD code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring result = length && text ? std::wstring(text, length) : std::wstring();
+  LocalFree(text);
+  return result;
+}
+
+WriteError LastWriteError() {
+  const DWORD code = GetLastError();
+  return {code, SystemErrorText(code)};
+}
+
+}  // namespace morvane::win32
