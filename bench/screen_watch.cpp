@@ -99,10 +99,12 @@ void Watcher::Ping() {
     const double sent = Now();
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
-    const double answered = Now();
-    if (start_ > 0 && sent >= start_) {
-      if (answered - sent > longestWait_) longestWait_ = answered - sent;
-      if (answeredAt_ == 0) answeredAt_ = answered;
+    const double answered = Now(), start = start_;
+    if (start > 0 && answered >= start) {
+      // A message sent before the step counts from its start: the window's wait since then.
+      const double waited = answered - std::max(sent, start);
+      if (waited > longestWait_) longestWait_ = waited;
+      if (answeredAt_ == 0 && sent >= start) answeredAt_ = answered;
     }
     Sleep(1);
   }

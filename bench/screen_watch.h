@@ -43,7 +43,7 @@ std::vector<HWND> LoadedParts(HWND form);
 struct StepFigures {
   double pictureShown = -1;  // from the step's start
   double answersAgain = -1;  // the first message sent after the start, answered
-  double longestWait = 0;    // the longest a message sent after the start waited for its answer
+  double longestWait = 0;    // the longest the window kept a message waiting after the start
   bool hung = false;         // IsHungAppWindow was ever true after the start
 };
 
