@@ -6,7 +6,10 @@
 #include "app/extraction_progress.h"
 #include "browse/destination_folder_dialog.h"
 #include "browse/source_file_dialog.h"
+#include "extract/destination_folder.h"
 #include "extract/extract_command.h"
+#include "extract/group_images.h"
+#include "extract/image_export.h"
 #include "platform/path_names.h"
 #include "platform/scope_exit.h"
 #include "preview/preview_messages.h"
@@ -118,6 +121,60 @@ void MainWindow::ListView1_Click() { morvane::ListView1_Click(controls_, iconCou
 
 void MainWindow::ListView1_SelectionChanged() {
   if (!loading_) ListView1_Click();
+}
+
+std::wstring MainWindow::SourcePath() const {
+  return controls_.Label2->Caption() + controls_.Text1[1]->Text();
+}
+
+std::wstring MainWindow::ListView1_TipText(int number) {
+  auto images = ReadGroupImages(platform_.sources, platform_.paths, SourcePath(), number);
+  return images ? ImageTip(*images) : std::wstring();
+}
+
+std::optional<std::vector<std::wstring>> MainWindow::ListView1_MenuLines() {
+  const auto selected = controls_.ListView1->SelectedIndex();
+  if (busy_ || !selected) return std::nullopt;
+  std::vector<std::wstring> lines;
+  auto images = ReadGroupImages(platform_.sources, platform_.paths, SourcePath(), *selected);
+  if (!images) return lines;
+  for (std::size_t i : LargestFirst(*images)) lines.push_back(ImageLine((*images)[i].shape));
+  return lines;
+}
+
+void MainWindow::mnuCopy_Click() {
+  const auto selected = controls_.ListView1->SelectedIndex();
+  if (busy_ || !selected) return;
+  auto images = ReadGroupImages(platform_.sources, platform_.paths, SourcePath(), *selected);
+  if (!images) return platform_.messages.Show(images.failure());
+  if (images->empty()) return;
+  const GroupImage& largest = (*images)[LargestFirst(*images).front()];
+  if (const auto failure = CopyImage(largest, platform_.png, platform_.clipboard)) {
+    platform_.messages.Show(*failure);
+  }
+}
+
+void MainWindow::mnuSavePng_Click(int line) {
+  const auto selected = controls_.ListView1->SelectedIndex();
+  if (busy_ || !selected) return;
+  auto images = ReadGroupImages(platform_.sources, platform_.paths, SourcePath(), *selected);
+  if (!images) return platform_.messages.Show(images.failure());
+  const auto order = LargestFirst(*images);
+  if (line < 0 || static_cast<std::size_t>(line) >= order.size()) return;
+  const std::size_t which = order[static_cast<std::size_t>(line)];
+
+  const auto busy = Raised(busy_);  // no drop, and no second menu, while the dialog is open
+  const std::wstring program = platform_.process.ProgramFolder();
+  const std::wstring folder =
+      DestinationFolder(controls_.Text1[0]->Text(), program).value_or(AsFolder(program));
+  const auto path = platform_.fileDialog.ShowSave(
+      {L"PNG で保存", L"PNG 画像 (*.png)", L"*.png", L"png", folder,
+       PngFileName(controls_.Text1[1]->Text(), *selected, *images, which)});
+  if (!path) return;
+  if (const auto failure =
+          SavePng((*images)[which], *path, platform_.png, platform_.files, platform_.paths)) {
+    platform_.messages.Show(*failure);
+  }
 }
 
 }  // namespace morvane

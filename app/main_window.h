@@ -43,6 +43,18 @@ class MainWindow {
   // The list's selection moved, by mouse or keyboard. Loads move it too, and are not clicks.
   void ListView1_SelectionChanged();
 
+  // The tip over item `number`: a line per image of its group, largest first; empty where the
+  // module has no usable group for it.
+  std::wstring ListView1_TipText(int number);
+  // The menu on the selected icon: the lines of its images, largest first, none where its
+  // group is not usable. Nothing, and no menu, while busy or without a selected item.
+  std::optional<std::vector<std::wstring>> ListView1_MenuLines();
+  // コピー(&C), and Ctrl+C in the list: the selected icon's largest image onto the clipboard.
+  void mnuCopy_Click();
+  // PNG で保存(&P): image `line` of the menu's lines, saved as a PNG file where the user
+  // chooses.
+  void mnuSavePng_Click(int line);
+
   int iconCount() const { return iconCount_; }
 
  private:
@@ -54,6 +66,8 @@ class MainWindow {
   bool extracting_ = false;  // an extraction runs, which a close request ends between two files
   bool closeRequested_ = false;
   std::wstring fileDialogName_;  // the open-file dialog's name, remembered between uses
+
+  std::wstring SourcePath() const;
 };
 
 }  // namespace morvane

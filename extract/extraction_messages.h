@@ -13,6 +13,11 @@ inline const Message kSizeofResourceError{L"SizeofResource Error !!", MORVANE_TI
 inline const Message kCannotExtract{L"アイコンが抽出できません。", kSorryCaption};
 inline const Message kCannotWriteFile{L"ファイルを書き込めません。", kFoolCaption};
 
+// An image of a group taken away: as a PNG file, or onto the clipboard.
+inline const Message kCannotWritePng{L"PNG を書き込めません。", kSorryCaption};
+inline const Message kCannotReadImage{L"この画像を読み取れません。", kSorryCaption};
+inline const Message kCannotCopy{L"クリップボードにコピーできません。", kSorryCaption};
+
 inline const Message kNameAFile{L"ファイルを指定してください。", kFoolCaption};
 inline const Message kSelectAnIcon{L"アイコンを選択してください。", kFoolCaption};
 

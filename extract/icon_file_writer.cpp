@@ -5,7 +5,6 @@
 #include "extract/destination_folder.h"
 #include "extract/extraction_messages.h"
 #include "extract/write_failure.h"
-#include "formats/group_directory.h"
 #include "formats/icon_header.h"
 #include "extract/module_icon_groups.h"
 #include "platform/path_names.h"
@@ -13,34 +12,6 @@
 namespace morvane {
 
 namespace {
-
-namespace dir = group_directory;
-
-struct GroupContents {
-  Bytes directory;
-  std::vector<Bytes> images;
-};
-
-// Reads one group's directory and all its member images, so that a broken group fails
-// before its file is touched.
-Outcome<GroupContents> ReadGroup(ResourceModule& module, const IconGroups& groups, int number) {
-  auto name = GroupHandle(groups, number);
-  if (!name) return name.failure();
-  auto directory = ReadGroupDirectory(module, *name);
-  if (!directory) return directory.failure();
-  if (!dir::IsComplete(*directory)) return messages::kCannotExtract;
-
-  GroupContents group{std::move(*directory), {}};
-  const std::uint16_t count = dir::ImageCount(group.directory);
-  group.images.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    auto image = ReadIconImage(module, dir::ImageId(group.directory, i),
-                               dir::DeclaredImageBytes(group.directory, i));
-    if (!image) return image.failure();
-    group.images.push_back(std::move(*image));
-  }
-  return group;
-}
 
 std::optional<WriteError> WriteGroupFile(OutputFiles& files, const std::wstring& path,
                                          const GroupContents& group) {
@@ -55,13 +26,17 @@ std::optional<WriteError> WriteGroupFile(OutputFiles& files, const std::wstring&
 
 }  // namespace
 
-std::wstring IconFileName(const std::wstring& destination, const std::wstring& sourceName,
-                          int number) {
+std::wstring IconFileStem(const std::wstring& sourceName, int number) {
   const std::wstring base = sourceName.substr(0, sourceName.find(L'.'));
   std::wstring digits = std::to_wstring(number);
   if (number < 1000) digits = (L"00" + digits).substr(digits.size() - 1);
+  return base + digits;
+}
+
+std::wstring IconFileName(const std::wstring& destination, const std::wstring& sourceName,
+                          int number) {
   // The field names a folder, typed with its "\" or without.
-  return AsFolder(destination) + base + digits + L".ico";
+  return AsFolder(destination) + IconFileStem(sourceName, number) + L".ico";
 }
 
 RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
@@ -84,7 +59,7 @@ RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int firs
   const std::int64_t total = std::int64_t{last} - first + 1;
   for (std::int64_t wide = first; wide <= last; ++wide) {
     const int number = static_cast<int>(wide);
-    auto group = ReadGroup(module, *groups, number);
+    auto group = ReadGroupContents(module, *groups, number);
     if (!group) return fail(group.failure());
     if (!folder) return fail(MissingFolder(IconFileName(field, sourceName, number)));
     const std::wstring path = IconFileName(*folder, sourceName, number);

@@ -22,8 +22,10 @@ enum class RunOutcome { Written, Failed, Stopped };
 RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
                           const WriteProgress& progress = {});
 
-// The destination folder, with a "\" added where it lacks one, + the source name up to its
-// first "." + the group number in at least three digits + ".ico".
+// The source name up to its first "." + the group number in at least three digits.
+std::wstring IconFileStem(const std::wstring& sourceName, int number);
+
+// The destination folder, with a "\" added where it lacks one, + the stem + ".ico".
 std::wstring IconFileName(const std::wstring& destination, const std::wstring& sourceName,
                           int number);
 

@@ -1,6 +1,7 @@
 #include "extract/module_icon_groups.h"
 
 #include "extract/extraction_messages.h"
+#include "formats/group_directory.h"
 #include "platform/icon_source.h"
 
 namespace morvane {
@@ -47,6 +48,27 @@ Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId,
   ResourceData data = module.ReadIcon(imageId, declaredBytes);
   if (data.status != ResourceStatus::Ok || data.bytes.empty()) return msg::kCannotExtract;
   return std::move(data.bytes);
+}
+
+Outcome<GroupContents> ReadGroupContents(ResourceModule& module, const IconGroups& groups,
+                                         int number) {
+  namespace dir = group_directory;
+  auto name = GroupHandle(groups, number);
+  if (!name) return name.failure();
+  auto directory = ReadGroupDirectory(module, *name);
+  if (!directory) return directory.failure();
+  if (!dir::IsComplete(*directory)) return msg::kCannotExtract;
+
+  GroupContents group{std::move(*directory), {}};
+  const std::uint16_t count = dir::ImageCount(group.directory);
+  group.images.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    auto image = ReadIconImage(module, dir::ImageId(group.directory, i),
+                               dir::DeclaredImageBytes(group.directory, i));
+    if (!image) return image.failure();
+    group.images.push_back(std::move(*image));
+  }
+  return group;
 }
 
 }  // namespace morvane

@@ -33,4 +33,14 @@ Outcome<Bytes> ReadGroupDirectory(ResourceModule& module, const ResourceName& gr
 Outcome<Bytes> ReadIconImage(ResourceModule& module, std::uint16_t imageId,
                              std::uint32_t declaredBytes);
 
+// A group's directory and all its member images, in the directory's order.
+struct GroupContents {
+  Bytes directory;
+  std::vector<Bytes> images;
+};
+
+// Reads group `number` whole, so that a broken group fails before anything is made of it.
+Outcome<GroupContents> ReadGroupContents(ResourceModule& module, const IconGroups& groups,
+                                         int number);
+
 }  // namespace morvane

@@ -5,12 +5,23 @@
 
 namespace morvane {
 
+// What the save dialog asks for: one filter, its extension added where the name has none.
+struct SaveRequest {
+  std::wstring title;
+  std::wstring filterText, filterPattern;  // "PNG 画像 (*.png)", "*.png"
+  std::wstring defaultExtension;           // "png"
+  std::wstring folder, fileName;           // where it opens, and the name it proposes
+};
+
 class FileDialog {  // CommonDialog1
  public:
   virtual ~FileDialog() = default;
   // Shows the open-file dialog for all files, with `fileName` in its name box. Gives the chosen
   // file's full path, or nothing when the user cancels or the dialog fails.
   virtual std::optional<std::wstring> ShowOpen(const std::wstring& fileName) = 0;
+  // Shows the save dialog, which asks before it lets the user name a file that exists. Gives
+  // the full path chosen, or nothing on cancel. The current directory stays as it was.
+  virtual std::optional<std::wstring> ShowSave(const SaveRequest& request) = 0;
 };
 
 class FolderBrowser {

@@ -1,8 +1,10 @@
 #include "app/win32/form_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "app/win32/build_controls.h"
+#include "app/win32/icon_menu.h"
 #include "platform/win32/fatal_failure.h"
 #include "res/resource_ids.h"
 #include "res/version_info.h"
@@ -117,6 +119,9 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       controls_->preview.Paint(item.hDC);
       return TRUE;
     }
+    case WM_CONTEXTMENU:
+      if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+      break;
     case kAcceptDrops:
       ole_.emplace();
       dropTargets_.Register(hwnd_, Control(kListView1), Control(kText1Source), *logic_);
@@ -151,11 +156,25 @@ bool FormWindow::OnCreate() noexcept {
     services_.SetOwner(hwnd_);
     controls_.emplace(*this);
     logic_.emplace(ControlsOf(*controls_), services_.platform);
+    tip_.emplace(Control(kListView1),
+                 [this](int number) { return logic_->ListView1_TipText(number); });
     return true;
   } catch (...) {
     logic_.reset();
     return false;
   }
+}
+
+bool FormWindow::OnContextMenu(HWND from, LPARAM at) {
+  if (!logic_) return false;
+  const POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  // The canvas lets the mouse through to the window: a right click on it comes from there.
+  RECT canvas;
+  GetWindowRect(Control(kPicture1), &canvas);
+  const bool onCanvas = from == hwnd_ && PtInRect(&canvas, screen);
+  if (from != Control(kListView1) && !onCanvas) return false;
+  ShowIconMenu(hwnd_, Control(kListView1), screen, *logic_);
+  return true;
 }
 
 void FormWindow::OnCommand(int id, int code) {
@@ -171,6 +190,9 @@ LRESULT FormWindow::OnNotify(NMHDR& header) {
     controls_->preview.Describe(reinterpret_cast<NMLVDISPINFOW&>(header));
   } else if (header.code == NM_CLICK) {
     logic_->ListView1_Click();
+  } else if (header.code == LVN_KEYDOWN) {
+    const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
+    if (key.wVKey == 'C' && GetKeyState(VK_CONTROL) < 0) logic_->mnuCopy_Click();
   } else if (header.code == LVN_ITEMCHANGED) {
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     const bool selected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);

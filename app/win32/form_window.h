@@ -12,6 +12,7 @@
 #include "app/win32/build_controls.h"
 #include "app/win32/form_drop_targets.h"
 #include "app/win32/win32_services.h"
+#include "platform/win32/list_tip.h"
 #include "platform/win32/ole_scope.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_preview.h"
@@ -47,6 +48,9 @@ class FormWindow {
   // Creates the controls and the logic over them; false when that failed.
   bool OnCreate() noexcept;
   LRESULT OnNotify(NMHDR& header);
+  // The menu on an icon, for a right click on the list or the canvas, or the keyboard's menu
+  // key; false for a menu asked of anything else.
+  bool OnContextMenu(HWND from, LPARAM at);
   void OnCommand(int id, int code);
   int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
 
@@ -73,6 +77,7 @@ class FormWindow {
   };
   std::optional<Controls> controls_;
   std::optional<MainWindow> logic_;
+  std::optional<ListTip> tip_;  // over the list's items
 };
 
 }  // namespace morvane::win32

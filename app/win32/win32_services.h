@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/wic_png_codec.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
@@ -26,6 +28,7 @@ struct Win32Services {
     folderBrowser.SetOwner(owner);
     cursor.SetOwner(owner);
     process.SetOwner(owner);
+    clipboard.SetOwner(owner);
   }
 
   Win32MessageBoxes messages;
@@ -37,8 +40,10 @@ struct Win32Services {
   Win32FileDialog fileDialog;
   Win32FolderBrowser folderBrowser;
   Win32WaitCursor cursor;
-  Platform platform{messages, sources,    files,         shellIcons, paths,
-                    process,  fileDialog, folderBrowser, cursor};
+  WicPngCodec png;
+  Win32Clipboard clipboard;
+  Platform platform{messages,   sources,       files,  shellIcons, paths,    process,
+                    fileDialog, folderBrowser, cursor, png,        clipboard};
 };
 
 }  // namespace morvane::win32

@@ -82,6 +82,10 @@ inline BOOL GetOpenFileNameW(OPENFILENAMEW* dialog) {
   MORVANE_LATE(L"comdlg32.dll", GetOpenFileNameW);
   return bound(dialog);
 }
+inline BOOL GetSaveFileNameW(OPENFILENAMEW* dialog) {
+  MORVANE_LATE(L"comdlg32.dll", GetSaveFileNameW);
+  return bound(dialog);
+}
 
 inline HRESULT OleInitialize(void* reserved) {
   MORVANE_LATE(L"ole32.dll", OleInitialize);
@@ -102,6 +106,15 @@ inline HRESULT RevokeDragDrop(HWND window) {
 inline void ReleaseStgMedium(STGMEDIUM* medium) {
   MORVANE_LATE(L"ole32.dll", ReleaseStgMedium);
   bound(medium);
+}
+inline HRESULT CoCreateInstance(REFCLSID type, IUnknown* outer, DWORD context, REFIID iid,
+                                void** object) {
+  MORVANE_LATE(L"ole32.dll", CoCreateInstance);
+  return bound(type, outer, context, iid, object);
+}
+inline HRESULT CreateStreamOnHGlobal(HGLOBAL memory, BOOL freeOnRelease, IStream** stream) {
+  MORVANE_LATE(L"ole32.dll", CreateStreamOnHGlobal);
+  return bound(memory, freeOnRelease, stream);
 }
 inline void CoTaskMemFree(void* memory) {
   MORVANE_LATE(L"ole32.dll", CoTaskMemFree);

@@ -41,8 +41,17 @@ void SetSelected(HWND list, int item, bool selected) {
   ListView_SetItemState(list, item, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
+// A right click beside the items, which would deselect, changes nothing.
+bool IsRightClickBesideTheItems(HWND list, UINT message, LPARAM lParam) {
+  if (message != WM_RBUTTONDOWN) return false;
+  LVHITTESTINFO hit{};
+  hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  return ListView_HitTest(list, &hit) < 0;
+}
+
 LRESULT CALLBACK QuickSelection(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR) noexcept {
+  if (IsRightClickBesideTheItems(list, message, lParam)) return 0;
   if (!MayMoveSelection(list, message, wParam, lParam)) {
     return late::DefSubclassProc(list, message, wParam, lParam);
   }

@@ -2,7 +2,8 @@
 // Moving the selection of Wine's owner-data list in constant time. To select an item, the list
 // first deselects every other one, one by one: 33,000 steps for a click, an arrow key, Home or
 // End. It skips that when nothing is selected, so the one selected item is deselected just
-// before such a key or click, and selected again if it was to stay.
+// before such a key or click, and selected again if it was to stay. A right click beside the
+// items, which would deselect, does nothing.
 #include <windows.h>
 
 namespace morvane::win32 {

@@ -42,6 +42,7 @@ class UniqueHandle {
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void UnmapView(const void* view) { UnmapViewOfFile(view); }
 inline void FreeItemList(PIDLIST_ABSOLUTE list) { late::CoTaskMemFree(list); }
+inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 
 using unique_hmodule = UniqueHandle<HMODULE, FreeLibrary>;
 using unique_hbitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
@@ -53,6 +54,7 @@ using unique_item_list = UniqueHandle<PIDLIST_ABSOLUTE, FreeItemList>;  // CoTas
 using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;             // INVALID_HANDLE_VALUE
 using unique_handle = UniqueHandle<HANDLE, CloseHandle>;                // null when invalid
 using unique_view = UniqueHandle<const void*, UnmapView>;               // MapViewOfFile
+using unique_hglobal = UniqueHandle<HGLOBAL, FreeGlobal>;                // GlobalAlloc
 
 // The storage medium that IDataObject::GetData fills; an empty one (TYMED_NULL) releases nothing.
 class unique_stgmedium {

@@ -40,6 +40,32 @@ std::optional<std::wstring> Win32FileDialog::ShowOpen(const std::wstring& fileNa
   return std::wstring(name.data());
 }
 
+std::optional<std::wstring> Win32FileDialog::ShowSave(const SaveRequest& request) {
+  const std::wstring filter = request.filterText + L'\0' + request.filterPattern + L'\0' + L'\0';
+  std::vector<wchar_t> name(kPathRoom, L'\0');
+  std::copy_n(request.fileName.begin(), std::min(request.fileName.size(), kPathRoom - 1),
+              name.begin());
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner_;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrInitialDir = request.folder.c_str();
+  dialog.lpstrTitle = request.title.c_str();
+  dialog.lpstrDefExt = request.defaultExtension.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+                 OFN_NOCHANGEDIR | OFN_LONGNAMES;
+  // The dialog may move the current directory whatever it is told: it is put back.
+  std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
+  current.resize(GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data()));
+  const BOOL chosen = late::GetSaveFileNameW(&dialog);
+  if (!current.empty()) SetCurrentDirectoryW(current.c_str());
+  if (!chosen) return std::nullopt;
+  return std::wstring(name.data());
+}
+
 std::optional<std::wstring> Win32FolderBrowser::Browse(const std::wstring& title,
                                                        const std::wstring& startFolder) {
   wchar_t displayName[MAX_PATH]{};

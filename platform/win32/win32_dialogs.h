@@ -10,6 +10,7 @@ class Win32FileDialog final : public FileDialog {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
   std::optional<std::wstring> ShowOpen(const std::wstring& fileName) override;
+  std::optional<std::wstring> ShowSave(const SaveRequest& request) override;
 
  private:
   HWND owner_ = nullptr;

@@ -1,14 +1,16 @@
 // A libFuzzer target over everything Morvane reads from outside: the command line, the group
 // directories of a module (with the .ico header built from them), the resource tables that are
-// checked before the shell reads a file, and the resource table of NE modules. The first byte picks
-// which one the rest is.
+// checked before the shell reads a file, the resource table of NE modules, and an icon's image
+// turned into pixels. The first byte picks which one the rest is.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "app/command_line.h"
+#include "formats/dib_v5.h"
 #include "formats/group_directory.h"
+#include "formats/icon_image.h"
 #include "formats/icon_header.h"
 #include "formats/module_file.h"
 #include "formats/ne_resource_table.h"
@@ -82,11 +84,26 @@ void NeResourceTable(const std::uint8_t* data, std::size_t size) {
   }
 }
 
+// The bytes are one image of a group: its shape, if it has one, is a real size, and its pixels,
+// if it has them, fill exactly the rows it claims, as does the clipboard's DIB made of them.
+void IconImage(const std::uint8_t* data, std::size_t size) {
+  const Bytes image(data, data + size);
+  if (const auto shape = morvane::ShapeFromHeader(image)) {
+    Check(shape->width > 0 && shape->height > 0 && shape->bits > 0);
+  }
+  const morvane::DecodedDib decoded = morvane::DecodeDib(image);
+  if (!decoded.image) return;
+  const morvane::BgraImage& pixels = *decoded.image;
+  Check(pixels.width > 0 && pixels.width <= 1024 && pixels.height > 0 && pixels.height <= 1024);
+  Check(pixels.pixels.size() == std::size_t(pixels.width) * pixels.height * 4);
+  Check(morvane::DibV5(pixels).size() == morvane::kDibV5HeaderSize + pixels.pixels.size());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  switch (data[0] % 4) {
+  switch (data[0] % 5) {
     case 0:
       CommandLine(data + 1, size - 1);
       break;
@@ -98,6 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     case 3:
       NeResourceTable(data + 1, size - 1);
+      break;
+    case 4:
+      IconImage(data + 1, size - 1);
       break;
   }
   return 0;

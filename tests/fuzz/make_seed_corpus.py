@@ -2,7 +2,7 @@
 """Writes the seed inputs of input_fuzzer: a few command lines, group directories, small PE
 modules with a resource table and small NE modules. The first byte of each picks what the
 rest is (0 command line, 1 group directory, 2 file for the resource table checks, 3 file for
-the NE resource table reader).
+the NE resource table reader, 4 image of a group).
 
     make_seed_corpus.py OUT_DIR
 """
@@ -11,7 +11,7 @@ import struct
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'fixtures'))
-from make_fixtures import dib, ne_module, png  # noqa: E402
+from make_fixtures import dib, dib_image, ne_module, png, png_image  # noqa: E402
 
 
 def command_line(text):
@@ -89,6 +89,12 @@ def main():
         'module_ne_program': b'\3' + ne_module([(1, [dib(16, 4, 2)])], 9, library=False,
                                                code=bytes(range(100))),
         'shell_ne_library': b'\2' + ne_library(),
+        'image_1_bit': b'\4' + dib_image(7, 1, 1),
+        'image_4_bit': b'\4' + dib_image(16, 4, 2),
+        'image_8_bit': b'\4' + dib_image(9, 8, 3),
+        'image_24_bit': b'\4' + dib_image(5, 24, 4),
+        'image_32_bit': b'\4' + dib_image(16, 32, 5),
+        'image_png': b'\4' + png_image(8, 6),
     }
     for name, data in seeds.items():
         with open(os.path.join(out, name), 'wb') as f:

@@ -121,4 +121,19 @@ void FakePreview::ShowImage(int number) {
   journal_.push_back(L"Picture=image " + std::to_wstring(number));
 }
 
+std::optional<Bytes> FakePngCodec::Encode(const BgraImage& image) {
+  if (missing) return std::nullopt;
+  Bytes png{'P', 'N', 'G', static_cast<std::uint8_t>(image.width),
+            static_cast<std::uint8_t>(image.height)};
+  png.insert(png.end(), image.pixels.begin(), image.pixels.end());
+  return png;
+}
+
+std::optional<BgraImage> FakePngCodec::Decode(const Bytes& png) {
+  if (missing) return std::nullopt;
+  const bool own = png.size() >= 5 && png[0] == 'P' && png[1] == 'N' && png[2] == 'G';
+  if (!own) return BgraImage{1, 1, {1, 2, 3, 4}};  // any other PNG: one pixel
+  return BgraImage{png[3], png[4], Bytes(png.begin() + 5, png.end())};
+}
+
 }  // namespace morvane::testing

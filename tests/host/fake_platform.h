@@ -164,7 +164,12 @@ class FakeFileDialog final : public FileDialog {
     journal_.push_back(L"ShowOpen " + fileName);
     return chosen;
   }
+  std::optional<std::wstring> ShowSave(const SaveRequest& request) override {
+    saveRequests.push_back(request);
+    return chosen;
+  }
   std::optional<std::wstring> chosen;  // nothing: the user cancels
+  std::vector<SaveRequest> saveRequests;
 
  private:
   Journal& journal_;
@@ -190,6 +195,24 @@ class FakeWaitCursor final : public WaitCursor {
   std::vector<bool> states;  // each change, in order
 };
 
+// A codec that writes "PNG" and the pixels, and reads that back: enough to tell what went in.
+class FakePngCodec final : public PngCodec {
+ public:
+  std::optional<Bytes> Encode(const BgraImage& image) override;
+  std::optional<BgraImage> Decode(const Bytes& png) override;
+  bool missing = false;  // as a system without the codec
+};
+
+class FakeClipboard final : public Clipboard {
+ public:
+  bool PutImage(const Bytes& dib, const Bytes& file) override {
+    dibV5 = dib;
+    png = file;
+    return true;
+  }
+  Bytes dibV5, png;
+};
+
 // The window's controls and the services, wired together.
 struct FakeForm {
   Journal journal;
@@ -213,8 +236,10 @@ struct FakeForm {
   FakeFileDialog fileDialog{journal};
   FakeFolderBrowser folderBrowser{journal};
   FakeWaitCursor cursor;
-  Platform platform{messages, sources,    files,         shellIcons, paths,
-                    process,  fileDialog, folderBrowser, cursor};
+  FakePngCodec png;
+  FakeClipboard clipboard;
+  Platform platform{messages,   sources,       files,  shellIcons, paths,    process,
+                    fileDialog, folderBrowser, cursor, png,        clipboard};
 };
 
 }  // namespace morvane::testing
