@@ -103,6 +103,7 @@ TEST_F(ExtractCommandTest, EscStopsARunAndACloseEndsTheProgramBetweenTwoFiles) {
     form.process.meanwhile = [&] {
       writtenBefore = form.files.written.size();
       EXPECT_EQ(window.ListView1_OLEDragOver(drag), DropEffect::None);
+      EXPECT_FALSE(window.ListView1_MenuLines());  // no menu while busy
       window.ListView1_OLEDragDrop({L"D:\\other.dll"});  // ignored while busy
       if (!close) return Interruption::Stop;
       window.Form_QueryUnload();
