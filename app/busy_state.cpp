@@ -2,11 +2,11 @@
 
 namespace morvane {
 
-void SetControlsEnabled(const FormControls& form, bool enabled) {
-  form.cmdMake->SetEnabled(enabled);
-  form.Command1[0]->SetEnabled(enabled);
-  form.Command1[1]->SetEnabled(enabled);
-  form.Text1[0]->Focus();
+void SetControlsEnabled(const Form& form, bool enabled) {
+  form.extractButton.SetEnabled(enabled);
+  form.destinationBrowse.SetEnabled(enabled);
+  form.sourceBrowse.SetEnabled(enabled);
+  form.destinationField.Focus();
 }
 
 }  // namespace morvane

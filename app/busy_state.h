@@ -1,17 +1,18 @@
 #pragma once
 // The busy state of the window: the three command buttons, and the Extract button's caption.
-#include "platform/form_controls.h"
+#include "app/main_window.h"
+#include "platform/program_texts.h"
 
 namespace morvane {
 
 // Switches the three command buttons together, then tries to focus the destination field.
-void SetControlsEnabled(const FormControls& form, bool enabled);
+void SetControlsEnabled(const Form& form, bool enabled);
 
 // The busy state for one scope: the buttons are disabled and `busy` is raised at its start,
 // and both are undone at its end, however it ends.
 class BusyScope {
  public:
-  BusyScope(const FormControls& form, bool& busy) : form_(form), busy_(busy) {
+  BusyScope(const Form& form, bool& busy) : form_(form), busy_(busy) {
     busy_ = true;
     SetControlsEnabled(form_, false);
   }
@@ -23,15 +24,17 @@ class BusyScope {
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
-  const FormControls& form_;
+  const Form& form_;
   bool& busy_;
 };
 
 // The Extract button reads "抽出中" for one scope, and "抽出" again at its end.
 class ExtractingCaption {
  public:
-  explicit ExtractingCaption(Button& button) : button_(button) { button_.SetCaption(L"抽出中"); }
-  ~ExtractingCaption() { button_.SetCaption(L"抽出"); }
+  explicit ExtractingCaption(Button& button) : button_(button) {
+    button_.SetCaption(texts::kExtracting);
+  }
+  ~ExtractingCaption() { button_.SetCaption(texts::kExtract); }
   ExtractingCaption(const ExtractingCaption&) = delete;
   ExtractingCaption& operator=(const ExtractingCaption&) = delete;
 

@@ -2,10 +2,10 @@
 
 namespace morvane {
 
-void SetDestinationFolder(const FormControls& form, const std::wstring& path) {
-  form.Text1[0]->SetText(path);
-  const std::wstring text = form.Text1[0]->Text();
-  if (text.empty() || text.back() != L'\\') form.Text1[0]->SetText(text + L'\\');
+void SetDestinationFolder(TextBox& field, const std::wstring& path) {
+  field.SetText(path);
+  const std::wstring text = field.Text();
+  if (text.empty() || text.back() != L'\\') field.SetText(text + L'\\');
 }
 
 }  // namespace morvane

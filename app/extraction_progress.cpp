@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/program_texts.h"
+
 namespace morvane {
 
 namespace {
@@ -21,7 +23,7 @@ bool ExtractionProgress::Written(int written, int total) {
     const int percent = static_cast<int>(std::int64_t{written} * 100 / total);
     if (percent != shownPercent_) {
       shownPercent_ = percent;
-      button_.SetCaption(L"抽出中 " + std::to_wstring(percent) + L"%");
+      button_.SetCaption(std::wstring(texts::kExtracting) + L" " + std::to_wstring(percent) + L"%");
       lastAnswered_ = now - kAnswerEvery;  // shows the new caption at once
     }
   }

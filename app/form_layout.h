@@ -3,6 +3,8 @@
 // Positions and sizes are pixels at 96 DPI, in the window's client area.
 #include <array>
 
+#include "platform/program_texts.h"
+
 namespace morvane {
 
 constexpr int kClientWidth = 329;
@@ -41,15 +43,15 @@ struct ControlLayout {
 inline constexpr std::array<ControlLayout, 13> kFormLayout{{
     {kPicture1, ControlKind::PictureBox, L"", 284, 40, 32, 32, 11, true},
     {kFrame1, ControlKind::Frame, L"", 4, 0, 321, 93, 8, true},
-    {kCheck1, ControlKind::CheckBox, L"全アイコン", 244, 12, 73, 16, 9, true},
-    {kCmdMake, ControlKind::Button, L"抽出", 116, 12, 93, 17, 4, true},
+    {kCheck1, ControlKind::CheckBox, texts::kAllIcons, 244, 12, 73, 16, 9, true},
+    {kCmdMake, ControlKind::Button, texts::kExtract, 116, 12, 93, 17, 4, true},
     {kText1Source, ControlKind::TextBox, L"", 12, 68, 221, 18, 1, true},
     {kText1Destination, ControlKind::TextBox, L"", 12, 32, 221, 18, 0, true},
-    {kCommand1Source, ControlKind::Button, L"参照", 240, 68, 37, 17, 3, true},
-    {kCommand1Destination, ControlKind::Button, L"参照", 240, 32, 37, 17, 2, true},
-    {kLabel3, ControlKind::Counter, L"Icon No．： 000/000", 104, 52, 126, 13, 12, true},
-    {kLabel1Source, ControlKind::Label, L"抽出ファイル", 16, 52, 65, 12, 6, true},
-    {kLabel1Destination, ControlKind::Label, L"保存先フォルダ", 16, 16, 79, 12, 5, true},
+    {kCommand1Source, ControlKind::Button, texts::kBrowse, 240, 68, 37, 17, 3, true},
+    {kCommand1Destination, ControlKind::Button, texts::kBrowse, 240, 32, 37, 17, 2, true},
+    {kLabel3, ControlKind::Counter, texts::kCounterBeforeLoad, 104, 52, 126, 13, 12, true},
+    {kLabel1Source, ControlKind::Label, texts::kSourceLabel, 16, 52, 65, 12, 6, true},
+    {kLabel1Destination, ControlKind::Label, texts::kDestinationLabel, 16, 16, 79, 12, 5, true},
     {kLabel2Folder, ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
     {kListView1, ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
 }};

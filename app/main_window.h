@@ -7,16 +7,52 @@
 
 #include "app/drag_and_drop.h"
 #include "extract/icon_file_writer.h"
-#include "platform/form_controls.h"
-#include "platform/platform.h"
+#include "platform/clipboard.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/png_codec.h"
+#include "platform/process.h"
+#include "platform/shell_icons.h"
+#include "platform/wait_cursor.h"
 #include "preview/icon_list.h"
 
 namespace morvane {
 
+// The window's controls that carry the program's state. Index 0 of a pair in the names of old
+// belongs to the destination folder, index 1 to the source file.
+struct Form {
+  TextBox& destinationField;  // Text1(0)
+  TextBox& sourceField;       // Text1(1): the source file's bare name
+  Button& destinationBrowse;  // Command1(0)
+  Button& sourceBrowse;       // Command1(1)
+  Button& extractButton;      // cmdMake
+  CheckBox& allIcons;         // Check1
+  Label& folderLabel;         // Label2(1), never shown: the source file's folder, ending in "\"
+  CounterLabel& counter;      // Label3
+  IconListView& list;         // ListView1
+  PictureList& pictures;      // ImageList1, of PictureCache::kPlaces pictures
+  Canvas& canvas;             // Picture1
+};
+
+// The system's services that the window's logic uses.
+struct Services {
+  MessageBoxes& messages;
+  SourceFiles& sources;
+  OutputFiles& files;
+  ShellIcons& shell;
+  PathNames& paths;
+  Process& process;
+  FileDialog& fileDialog;
+  FolderBrowser& folderBrowser;
+  WaitCursor& cursor;
+  PngCodec& png;
+  Clipboard& clipboard;
+};
+
 class MainWindow {
  public:
-  MainWindow(const FormControls& controls, Platform& platform)
-      : controls_(controls), platform_(platform) {}
+  MainWindow(const Form& form, const Services& services)
+      : form_(form), services_(services), pictures_(form.pictures, services.sources) {}
 
   // Runs once, before the window is shown: with a file on the command line, writes all its
   // icons into the program's folder and ends the program, with exit code 0 when every one was
@@ -38,10 +74,13 @@ class MainWindow {
   std::optional<DropEffect> Text1_OLEDragOver(int index, const DragState& drag);
   void Text1_OLEDragDrop(int index, const std::vector<std::wstring>& files);
 
-  void LoadIconList(const std::wstring& path);
+  // Every way of naming a source file ends here: the loader, with the window's icon count.
+  void LoadSource(const std::wstring& path);
   void ListView1_Click();
   // The list's selection moved, by mouse or keyboard. Loads move it too, and are not clicks.
   void ListView1_SelectionChanged();
+  // The list shows item `number`: the place of its picture, made now if need be.
+  int ListView1_PictureOf(int number) { return pictures_.PlaceOf(number); }
 
   // The tip over item `number`: a line per image of its group, largest first; empty where the
   // module has no usable group for it.
@@ -58,16 +97,29 @@ class MainWindow {
   int iconCount() const { return iconCount_; }
 
  private:
-  FormControls controls_;
-  Platform& platform_;
+  Preview PreviewControls() {
+    return {form_.sourceField, form_.folderLabel, form_.counter,
+            form_.list,        pictures_,         form_.canvas};
+  }
+  LoadServices ForLoading() {
+    return {services_.messages, services_.sources, services_.paths, services_.shell,
+            services_.cursor};
+  }
+  WriteServices ForWriting() {
+    return {services_.messages, services_.sources, services_.paths, services_.files};
+  }
+  RunFiles FilesOfRun() const;
+  std::wstring SourcePath() const;
+
+  Form form_;
+  Services services_;
+  PictureCache pictures_;
   int iconCount_ = 0;
   bool loading_ = false;
   bool busy_ = false;        // the buttons are disabled for a command under way
   bool extracting_ = false;  // an extraction runs, which a close request ends between two files
   bool closeRequested_ = false;
   std::wstring fileDialogName_;  // the open-file dialog's name, remembered between uses
-
-  std::wstring SourcePath() const;
 };
 
 }  // namespace morvane

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bench/timing.h"
-#include "tests/win/real_form.h"
+#include "tests/win/real_run.h"
 
 namespace {
 
@@ -52,9 +52,9 @@ int wmain(int argc, wchar_t** argv) {
   const path module = argv[1];
   const int runs = argc > 2 ? _wtoi(argv[2]) : 15;
   morvane::testing::TempFolder out, plain;
-  morvane::testing::RealForm form;
+  morvane::testing::RealRun form;
   form.SetSource(module);
-  form.destinationField.text = out.WithBackslash();
+  form.files.destination = out.WithBackslash();
   HMODULE probe = LoadLibraryExW(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   int groups = 0;
   EnumResourceNamesW(probe, RT_GROUP_ICON, CountName, reinterpret_cast<LONG_PTR>(&groups));

@@ -1,23 +1,23 @@
 #include "extract/extract_command.h"
 
-#include "extract/extraction_messages.h"
+#include "platform/program_texts.h"
 
 namespace morvane {
 
-std::optional<Message> MissingSourceFile(const FormControls& form) {
-  if (form.Text1[1]->Text().empty()) return messages::kNameAFile;
+std::optional<Message> MissingSourceFile(const std::wstring& sourceName) {
+  if (sourceName.empty()) return texts::kNameAFile;
   return std::nullopt;
 }
 
-RunOutcome ExtractIcons(const FormControls& form, Platform& platform, int iconCount,
+RunOutcome ExtractIcons(const RunFiles& run, WriteServices& services, bool allIcons,
+                        std::optional<int> selected, int iconCount,
                         const WriteProgress& progress) {
-  if (form.Check1->Checked()) return WriteIconFiles(form, platform, 1, iconCount, progress);
-  const auto selected = form.ListView1->SelectedIndex();
+  if (allIcons) return WriteIconFiles(run, services, 1, iconCount, progress);
   if (!selected) {
-    platform.messages.Show(messages::kSelectAnIcon);
+    services.messages.Show(texts::kSelectAnIcon);
     return RunOutcome::Failed;
   }
-  return WriteIconFiles(form, platform, *selected, *selected, progress);
+  return WriteIconFiles(run, services, *selected, *selected, progress);
 }
 
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "extract/icon_file_writer.h"
+#include "platform/program_texts.h"
 
 namespace morvane {
 
@@ -39,7 +40,7 @@ std::vector<std::size_t> LargestFirst(const std::vector<GroupImage>& images) {
 
 std::wstring ImageLine(const ImageShape& shape) {
   return std::to_wstring(shape.width) + L" × " + std::to_wstring(shape.height) + L"、" +
-         std::to_wstring(shape.bits) + L" ビット" + (shape.png ? L"（PNG）" : L"");
+         std::to_wstring(shape.bits) + texts::kBits + (shape.png ? texts::kStoredAsPng : L"");
 }
 
 std::wstring ImageTip(const std::vector<GroupImage>& images) {

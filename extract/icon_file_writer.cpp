@@ -3,11 +3,9 @@
 #include <memory>
 
 #include "extract/destination_folder.h"
-#include "extract/extraction_messages.h"
+#include "extract/module_icon_groups.h"
 #include "extract/write_failure.h"
 #include "formats/icon_header.h"
-#include "extract/module_icon_groups.h"
-#include "platform/path_names.h"
 
 namespace morvane {
 
@@ -39,21 +37,19 @@ std::wstring IconFileName(const std::wstring& destination, const std::wstring& s
   return AsFolder(destination) + IconFileStem(sourceName, number) + L".ico";
 }
 
-RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
+RunOutcome WriteIconFiles(const RunFiles& run, WriteServices& services, int first, int last,
                           const WriteProgress& progress) {
-  const std::wstring sourceName = form.Text1[1]->Text();
-  const auto fail = [&platform](const Message& failure) {
-    platform.messages.Show(failure);
+  const auto fail = [&services](const Message& failure) {
+    services.messages.Show(failure);
     return RunOutcome::Failed;
   };
   auto file =
-      OpenSourceModule(platform.sources, platform.paths, form.Label2->Caption() + sourceName);
+      OpenSourceModule(services.sources, services.paths, run.sourceFolder + run.sourceName);
   if (!file) return fail(file.failure());
   ResourceModule& module = *(*file)->Module();
   auto groups = FindFirstGroup(module);
   if (!groups) return fail(groups.failure());
-  const std::wstring field = form.Text1[0]->Text();
-  const auto folder = DestinationFolder(field, platform.process.ProgramFolder());
+  const auto folder = DestinationFolder(run.destination, run.programFolder);
 
   // Wider numbers, so that no last number can make the loop or the count run over.
   const std::int64_t total = std::int64_t{last} - first + 1;
@@ -61,11 +57,11 @@ RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int firs
     const int number = static_cast<int>(wide);
     auto group = ReadGroupContents(module, *groups, number);
     if (!group) return fail(group.failure());
-    if (!folder) return fail(MissingFolder(IconFileName(field, sourceName, number)));
-    const std::wstring path = IconFileName(*folder, sourceName, number);
-    if (const auto error = WriteGroupFile(platform.files, path, *group)) {
+    if (!folder) return fail(MissingFolder(IconFileName(run.destination, run.sourceName, number)));
+    const std::wstring path = IconFileName(*folder, run.sourceName, number);
+    if (const auto error = WriteGroupFile(services.files, path, *group)) {
       const bool isFolder =
-          error->code == system_error::kAccessDenied && platform.paths.FolderExists(path);
+          error->code == system_error::kAccessDenied && services.paths.FolderExists(path);
       return fail(CannotWriteFile(path, *error, isFolder));
     }
     const bool goOn =

@@ -1,13 +1,29 @@
 #pragma once
 // Writes icon groups of the source module as .ico files into the destination folder.
-#include <cstdint>
 #include <functional>
 #include <string>
 
-#include "platform/form_controls.h"
-#include "platform/platform.h"
+#include "platform/message_boxes.h"
+#include "platform/output_files.h"
+#include "platform/path_names.h"
+#include "platform/source_files.h"
 
 namespace morvane {
+
+// What a run reads of the window as it starts.
+struct RunFiles {
+  std::wstring sourceFolder;   // Label2(1)
+  std::wstring sourceName;     // Text1(1)
+  std::wstring destination;    // Text1(0), as typed
+  std::wstring programFolder;  // what an empty or relative destination lies in
+};
+
+struct WriteServices {
+  MessageBoxes& messages;
+  SourceFiles& sources;
+  PathNames& paths;
+  OutputFiles& files;
+};
 
 // Told after each file, with how many of how many are written; false stops the run there.
 using WriteProgress = std::function<bool(int written, int total)>;
@@ -15,11 +31,10 @@ using WriteProgress = std::function<bool(int written, int total)>;
 // How a run ended: every file written, a failure shown, or stopped between two files.
 enum class RunOutcome { Written, Failed, Stopped };
 
-// Writes groups `first` to `last` (counted from 1), one .ico file each, reading the source
-// path from the folder label and the source field, and the destination folder from its field
-// (DestinationFolder). A failure shows its message and ends the run; files written before it
-// stay.
-RunOutcome WriteIconFiles(const FormControls& form, Platform& platform, int first, int last,
+// Writes groups `first` to `last` (counted from 1) of the source file, one .ico file each, into
+// the destination folder (DestinationFolder). A failure shows its message and ends the run;
+// files written before it stay.
+RunOutcome WriteIconFiles(const RunFiles& run, WriteServices& services, int first, int last,
                           const WriteProgress& progress = {});
 
 // The source name up to its first "." + the group number in at least three digits.

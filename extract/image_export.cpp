@@ -1,6 +1,6 @@
 #include "extract/image_export.h"
 
-#include "extract/extraction_messages.h"
+#include "platform/program_texts.h"
 #include "extract/write_failure.h"
 #include "formats/dib_v5.h"
 
@@ -9,11 +9,11 @@ namespace morvane {
 Outcome<BgraImage> PixelsOf(const GroupImage& image, PngCodec& codec) {
   if (image.shape.png || IsPng(image.bytes)) {
     auto pixels = codec.Decode(image.bytes);
-    if (!pixels) return messages::kCannotReadImage;
+    if (!pixels) return texts::kCannotReadImage;
     return std::move(*pixels);
   }
   DecodedDib dib = DecodeDib(image.bytes);
-  if (!dib.image) return messages::kCannotReadImage;
+  if (!dib.image) return texts::kCannotReadImage;
   return std::move(*dib.image);
 }
 
@@ -22,7 +22,7 @@ Outcome<Bytes> PngOf(const GroupImage& image, PngCodec& codec) {
   auto pixels = PixelsOf(image, codec);
   if (!pixels) return pixels.failure();
   auto png = codec.Encode(*pixels);
-  if (!png) return messages::kCannotWritePng;
+  if (!png) return texts::kCannotWritePng;
   return std::move(*png);
 }
 
@@ -31,7 +31,7 @@ std::optional<Message> CopyImage(const GroupImage& image, PngCodec& codec, Clipb
   if (!pixels) return pixels.failure();
   auto png = PngOf(image, codec);
   if (!png) return png.failure();
-  if (!clipboard.PutImage(DibV5(*pixels), *png)) return messages::kCannotCopy;
+  if (!clipboard.PutImage(DibV5(*pixels), *png)) return texts::kCannotCopy;
   return std::nullopt;
 }
 

@@ -1,12 +1,12 @@
 #include "extract/module_icon_groups.h"
 
-#include "extract/extraction_messages.h"
+#include "platform/program_texts.h"
 #include "formats/group_directory.h"
 #include "platform/icon_source.h"
 
 namespace morvane {
 
-namespace msg = messages;
+namespace msg = texts;
 
 Outcome<std::unique_ptr<SourceFile>> OpenSourceModule(SourceFiles& files, PathNames& paths,
                                                       const std::wstring& path) {

@@ -1,6 +1,6 @@
 #include "extract/write_failure.h"
 
-#include "extract/extraction_messages.h"
+#include "platform/program_texts.h"
 
 namespace morvane {
 
@@ -10,7 +10,7 @@ namespace error = system_error;
 
 Message WithReason(const std::wstring& path, const std::wstring& reason,
                    const std::wstring& caption) {
-  return {messages::kCannotWriteFile.text + L"\n" + path + L"\n" + reason, caption};
+  return {texts::kCannotWriteFile + L"\n" + path + L"\n" + reason, caption};
 }
 
 // The system's text on one line, without the line break that ends it.
@@ -24,27 +24,25 @@ std::wstring Trimmed(std::wstring text) {
 }  // namespace
 
 Message CannotWriteFile(const std::wstring& path, const WriteError& failure, bool nameIsFolder) {
-  using messages::kFoolCaption;
-  using messages::kSorryCaption;
+  using texts::kFoolCaption;
+  using texts::kSorryCaption;
   switch (failure.code) {
     case error::kFileNotFound:
     case error::kPathNotFound:
     case error::kInvalidDrive:
       return MissingFolder(path);
     case error::kAccessDenied:
-      if (nameIsFolder) return WithReason(path, L"同じ名前のフォルダーがあります。", kFoolCaption);
-      return WithReason(path, L"書き込みが許可されていません。", kFoolCaption);
+      return WithReason(path, nameIsFolder ? texts::kNameIsAFolder : texts::kWriteDenied,
+                        kFoolCaption);
     case error::kDiskFull:
     case error::kHandleDiskFull:
-      return WithReason(path, L"ディスクの空き領域が足りません。", kSorryCaption);
+      return WithReason(path, texts::kDiskFull, kSorryCaption);
   }
-  return WithReason(path,
-                    Trimmed(failure.text) + L"（エラー " + std::to_wstring(failure.code) + L"）",
-                    kSorryCaption);
+  return WithReason(path, Trimmed(failure.text) + texts::ErrorNumber(failure.code), kSorryCaption);
 }
 
 Message MissingFolder(const std::wstring& path) {
-  return WithReason(path, L"フォルダーが見つかりません。", messages::kFoolCaption);
+  return WithReason(path, texts::kFolderMissing, texts::kFoolCaption);
 }
 
 }  // namespace morvane

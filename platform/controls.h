@@ -20,11 +20,21 @@ class Label {
   virtual void SetCaption(const std::wstring& caption) = 0;
 };
 
-// The icon counter: a label whose text must stay whole, on one line, inside it.
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The icon counter: a label whose text must stay whole, on one line, inside it, in a font of
+// its own.
 class CounterLabel : public Label {
  public:
-  // Keeps the label's font where `widest` fits, else shrinks it by whole pixels until it does.
-  virtual void FitText(const std::wstring& widest) = 0;
+  virtual PixelSize Room() const = 0;
+  // The font's height as designed, 9.75 points at the screen's resolution, in pixels.
+  virtual int DesignedFontHeight() const = 0;
+  // How far `text` inks to the right and down, drawn on one line at `height` pixels.
+  virtual PixelSize InkOf(const std::wstring& text, int height) = 0;
+  virtual void SetFontHeight(int height) = 0;
 };
 
 class Button {

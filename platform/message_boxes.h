@@ -1,5 +1,5 @@
 #pragma once
-// The program's one kind of message box, and the captions that every message shares.
+// The program's one kind of message box. Its texts are in program_texts.h.
 #include <string>
 
 namespace morvane {
@@ -12,15 +12,6 @@ struct Message {
     return a.text == b.text && a.caption == b.caption;
   }
 };
-
-namespace messages {
-
-// The user left something out or chose something unusable.
-inline const std::wstring kFoolCaption = L"  バカ ？！・・・";
-// The source module has no usable icon group.
-inline const std::wstring kSorryCaption = L"  ゴメン ？！・・・";
-
-}  // namespace messages
 
 // A modal box with one OK button and the question-mark icon; returns once dismissed.
 class MessageBoxes {

@@ -17,4 +17,10 @@ class ScopeExit {
   Work work_;
 };
 
+// Raises a flag until the scope ends, however it ends.
+inline auto Raised(bool& flag) {
+  flag = true;
+  return ScopeExit([&flag] { flag = false; });
+}
+
 }  // namespace morvane

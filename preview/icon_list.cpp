@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/scope_exit.h"
-#include "preview/preview_messages.h"
 #include "platform/icon_source.h"
+#include "platform/program_texts.h"
+#include "platform/scope_exit.h"
+#include "preview/counter_font.h"
 
 namespace morvane {
 
@@ -19,89 +20,93 @@ bool IsIconFileName(const std::wstring& path) {
   return tail == L".ico";
 }
 
-// The canvas's persistent drawing, on until the scope ends: what is drawn then shows at its end.
-auto PersistentDrawing(PreviewCanvas& canvas) {
-  canvas.SetAutoRedraw(true);
-  return ScopeExit([&canvas] { canvas.SetAutoRedraw(false); });
+// The canvas keeps what is drawn until the scope ends, however it ends; it shows it then.
+auto KeptDrawing(Canvas& canvas) {
+  canvas.KeepDrawing(true);
+  return ScopeExit([&canvas] { canvas.KeepDrawing(false); });
 }
 
-void EmptySourceFields(const FormControls& form) {
-  form.Text1[1]->SetText(L"");
-  form.Label2->SetCaption(L"");
+void EmptySourceFields(const Preview& preview) {
+  preview.sourceField.SetText(L"");
+  preview.folderLabel.SetCaption(L"");
+}
+
+// The list lets go of its pictures before they go.
+void EmptyList(const Preview& preview) {
+  preview.list.AttachPictures(false);
+  preview.list.RemoveItems();
+  preview.pictures.Forget();
 }
 
 // The count is the shell's, held below the top of an int; a file has never held more.
 int IconCountOf(unsigned count) { return static_cast<int>(std::min<unsigned>(count, INT_MAX)); }
 
-void ShowSelectedIcon(const FormControls& form, int iconCount) {
-  const auto selected = form.ListView1->SelectedIndex();
-  if (!selected) return;
-  form.Picture1->ShowImage(*selected);
-  form.Label3->SetCaption(CounterText(*selected, iconCount));
+void ShowIcon(const Preview& preview, int number, int iconCount) {
+  preview.canvas.ShowPicture(preview.pictures.PlaceOf(number));
+  preview.counter.SetCaption(CounterText(number, iconCount));
 }
 
 }  // namespace
 
-void ResetSourceDisplay(const FormControls& form) {
-  EmptySourceFields(form);
+void ResetSourceDisplay(const Preview& preview) {
+  EmptySourceFields(preview);
   {
-    const auto drawing = PersistentDrawing(*form.Picture1);
-    form.Picture1->Clear();
+    const auto drawing = KeptDrawing(preview.canvas);
+    preview.canvas.ClearDrawing();
   }
-  EmptyPreviewList(form);
-}
-
-void EmptyPreviewList(const FormControls& form) {
-  form.ListView1->SetImagesAttached(false);
-  form.ListView1->RemoveAllItems();
-  form.ImageList1->RemoveAll();
+  EmptyList(preview);
 }
 
 std::wstring CounterText(int number, int total) {
-  return L"Icon No．： " + std::to_wstring(number) + L"/" + std::to_wstring(total);
+  return texts::kCounterPrefix + std::to_wstring(number) + L"/" + std::to_wstring(total);
 }
 
-void LoadIconList(const FormControls& form, Platform& platform, int& iconCount,
-                  const std::wstring& givenPath) {
-  if (IsIconFileName(givenPath)) return platform.messages.Show(messages::kIconFileRefused);
-  const auto waiting = Waiting(platform.cursor);
+std::optional<int> LoadIconList(const Preview& preview, LoadServices& services,
+                                const std::wstring& givenPath) {
+  if (IsIconFileName(givenPath)) {
+    services.messages.Show(texts::kIconFileRefused);
+    return std::nullopt;
+  }
+  const auto waiting = Waiting(services.cursor);
 
   // A short (8.3) path becomes its long form, or empty when it has none.
   std::wstring path = givenPath;
-  if (path.find(L'~') != std::wstring::npos) path = platform.paths.LongPathName(path).value_or(L"");
-  const std::wstring folder = FolderOf(path), name = NameOf(path);
+  if (path.find(L'~') != std::wstring::npos) path = services.paths.LongPathName(path).value_or(L"");
 
-  EmptySourceFields(form);
-  const auto drawing = PersistentDrawing(*form.Picture1);  // until the load ends, however it ends
-  form.Picture1->Clear();
-  EmptyPreviewList(form);
+  EmptySourceFields(preview);
+  const auto drawing = KeptDrawing(preview.canvas);  // until the load ends, however it ends
+  preview.canvas.ClearDrawing();
+  EmptyList(preview);
   // The icons may live in another file than the one named; the fields keep the named one. The
   // shell reads only a file whose offsets it can follow without leaving it.
-  const IconSource source = OpenIconSource(platform.sources, platform.paths, path);
+  const IconSource source = OpenIconSource(services.sources, services.paths, path);
   const bool readable = !source.file || source.file->ShellReaderStaysInFile();
-  iconCount = readable ? IconCountOf(platform.shellIcons.CountIcons(source.path)) : 0;
-  if (iconCount < 1) return platform.messages.Show(messages::kNoIcons);
+  const int count = readable ? IconCountOf(services.shell.CountIcons(source.path)) : 0;
+  if (count < 1) {
+    services.messages.Show(texts::kNoIcons);
+    return count;
+  }
 
-  form.Text1[1]->SetText(name);
-  form.Label2->SetCaption(folder);
-  form.Label3->FitText(CounterText(iconCount, iconCount));
+  preview.sourceField.SetText(NameOf(path));
+  preview.folderLabel.SetCaption(FolderOf(path));
+  FitCounterFont(preview.counter, CounterText(count, count));
   // The pictures are made as the list shows them: the load ends with the count.
-  form.ImageList1->SetIconFile({source.path, source.file ? source.file->Stamp() : FileStamp{}},
-                               iconCount);
-  form.ListView1->SetImagesAttached(true);
-  form.ListView1->SetNumberedItems(iconCount);
-  form.ListView1->SelectItem(1);
-  ShowSelectedIcon(form, iconCount);
+  preview.pictures.UseFile({source.path, source.file ? source.file->Stamp() : FileStamp{}}, count);
+  preview.list.AttachPictures(true);
+  preview.list.ShowNumberedItems(count);
+  preview.list.Select(1);
+  if (const auto selected = preview.list.SelectedItem()) ShowIcon(preview, *selected, count);
+  return count;
 }
 
-void ListView1_Click(const FormControls& form, int iconCount) {
-  const auto selected = form.ListView1->SelectedIndex();
+void ShowSelectedIcon(const Preview& preview, int iconCount) {
+  const auto selected = preview.list.SelectedItem();
   if (!selected) return;
   {
-    const auto drawing = PersistentDrawing(*form.Picture1);
-    form.Picture1->ShowImage(*selected);
+    const auto drawing = KeptDrawing(preview.canvas);
+    preview.canvas.ShowPicture(preview.pictures.PlaceOf(*selected));
   }
-  form.Label3->SetCaption(CounterText(*selected, iconCount));
+  preview.counter.SetCaption(CounterText(*selected, iconCount));
 }
 
 }  // namespace morvane

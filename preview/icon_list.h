@@ -1,28 +1,50 @@
 #pragma once
 // The preview: the source file's icons as a numbered list, the canvas and the counter.
+#include <optional>
 #include <string>
 
-#include "platform/form_controls.h"
-#include "platform/platform.h"
+#include "platform/controls.h"
+#include "platform/message_boxes.h"
+#include "platform/path_names.h"
+#include "platform/preview_controls.h"
+#include "platform/shell_icons.h"
+#include "platform/source_files.h"
+#include "platform/wait_cursor.h"
+#include "preview/picture_cache.h"
 
 namespace morvane {
 
-// Refuses icon files; otherwise splits the path into the folder label and the source field,
-// sets `iconCount` and fills the list with one numbered item per icon, whose pictures the list
-// asks for as it shows them.
-void LoadIconList(const FormControls& form, Platform& platform, int& iconCount,
-                  const std::wstring& path);
+// What the preview is shown in.
+struct Preview {
+  TextBox& sourceField;  // Text1(1): the source file's bare name
+  Label& folderLabel;    // Label2(1), never shown: the source file's folder, ending in "\"
+  CounterLabel& counter;  // Label3
+  IconListView& list;     // ListView1
+  PictureCache& pictures;  // ImageList1
+  Canvas& canvas;          // Picture1
+};
 
-// Shows the selected item's icon on the canvas and its number in the counter;
-// does nothing when no item is selected.
-void ListView1_Click(const FormControls& form, int iconCount);
+struct LoadServices {
+  MessageBoxes& messages;
+  SourceFiles& sources;
+  PathNames& paths;
+  ShellIcons& shell;
+  WaitCursor& cursor;
+};
+
+// Refuses icon files, and gives nothing; otherwise splits the path into the folder label and
+// the source field, fills the list with one numbered item per icon, whose pictures the list asks
+// for as it shows them, and gives the number of icons.
+std::optional<int> LoadIconList(const Preview& preview, LoadServices& services,
+                                const std::wstring& path);
+
+// Shows the selected item's icon on the canvas and its number in the counter; does nothing
+// when no item is selected.
+void ShowSelectedIcon(const Preview& preview, int iconCount);
 
 // Empties the source field, the folder label and the preview; the icon count and the
 // counter stay as they are.
-void ResetSourceDisplay(const FormControls& form);
-
-// Empties the list and its image list, letting the list go of the images first.
-void EmptyPreviewList(const FormControls& form);
+void ResetSourceDisplay(const Preview& preview);
 
 // "Icon No．： " followed by the number, "/" and the total, without padding.
 std::wstring CounterText(int number, int total);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/form_layout.h"
-#include "platform/win32/counter_font.h"
 
 namespace morvane::win32 {
 
@@ -43,7 +42,7 @@ ControlClass ClassOf(ControlKind kind) {
   return {WC_STATICW, 0, 0};
 }
 
-void CreateControls(HWND form, HINSTANCE instance, int dpi, const ControlFonts& fonts) {
+void CreateControls(HWND form, HINSTANCE instance, int dpi, HFONT font) {
   const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
   for (const ControlLayout& control : kFormLayout) {
     const ControlClass kind = ClassOf(control.kind);
@@ -53,7 +52,6 @@ void CreateControls(HWND form, HINSTANCE instance, int dpi, const ControlFonts& 
         kind.exStyle, kind.className, control.caption, style, scale(control.x), scale(control.y),
         scale(control.width), scale(control.height), form,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-    HFONT font = control.id == kLabel3 ? fonts.counter.get() : fonts.ui.get();
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
 }
@@ -77,18 +75,15 @@ void ArrangeStacking(HWND form) {
 
 }  // namespace
 
-ControlFonts MakeControlFonts(int dpi) {
+unique_hfont MessageFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  const ControlLayout& counter = LayoutOf(kLabel3);
-  const SIZE counterSize{MulDiv(counter.width, dpi, 96), MulDiv(counter.height, dpi, 96)};
-  return {unique_hfont{CreateFontIndirectW(&metrics.lfMessageFont)},
-          unique_hfont{CounterFont(dpi, counterSize, counter.caption)}};
+  return unique_hfont{CreateFontIndirectW(&metrics.lfMessageFont)};
 }
 
-void BuildControls(HWND form, HINSTANCE instance, int dpi, const ControlFonts& fonts) {
-  CreateControls(form, instance, dpi, fonts);
+void BuildControls(HWND form, HINSTANCE instance, int dpi, HFONT font) {
+  CreateControls(form, instance, dpi, font);
   ArrangeStacking(form);
 }
 

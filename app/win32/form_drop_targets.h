@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "platform/win32/drop_target.h"
+#include "app/win32/drop_target.h"
 
 namespace morvane::win32 {
 

@@ -4,7 +4,10 @@
 #include <windowsx.h>
 
 #include "app/win32/build_controls.h"
+#include "app/win32/quick_selection.h"
+#include "preview/counter_font.h"
 #include "app/win32/icon_menu.h"
+#include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
 #include "res/resource_ids.h"
 #include "res/version_info.h"
@@ -16,9 +19,8 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? dpi : 96;
 }
 
@@ -91,7 +93,7 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
   try {
     return window->OnMessage(message, wParam, lParam);
   } catch (...) {
-    EndAfterFailure(L"ウィンドウの処理");
+    EndAfterFailure(texts::kWindowWork);
   }
 }
 
@@ -116,7 +118,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlID != kPicture1 || !controls_) break;
-      controls_->preview.Paint(item.hDC);
+      controls_->canvas.Paint(item.hDC);
       return TRUE;
     }
     case WM_CONTEXTMENU:
@@ -146,16 +148,25 @@ FormWindow::Controls::Controls(const FormWindow& window)
       extractButton(window.Control(kCmdMake)),
       allIcons(window.Control(kCheck1)),
       folderLabel(window.Control(kLabel2Folder)),
-      counterLabel(window.Control(kLabel3), window.dpi_),
-      preview(window.Control(kListView1), window.Control(kPicture1), window.Scale(kCanvasSize)) {}
+      counter(window.Control(kLabel3), window.dpi_),
+      pictures(window.Scale(kCanvasSize), PictureCache::kPlaces),
+      list(window.Control(kListView1), pictures.images()),
+      canvas(window.Control(kPicture1), window.Scale(kCanvasSize), pictures.images()) {}
+
+Form FormWindow::Controls::ForLogic() {
+  return {destinationField, sourceField, destinationBrowse, sourceBrowse, extractButton, allIcons,
+          folderLabel,      counter,     list,              pictures,     canvas};
+}
 
 bool FormWindow::OnCreate() noexcept {
   try {
-    fonts_ = MakeControlFonts(dpi_);
-    BuildControls(hwnd_, instance_, dpi_, fonts_);
+    font_ = MessageFont();
+    BuildControls(hwnd_, instance_, dpi_, font_.get());
     services_.SetOwner(hwnd_);
     controls_.emplace(*this);
-    logic_.emplace(ControlsOf(*controls_), services_.platform);
+    FitCounterFont(controls_->counter, CaptionOf(kLabel3));
+    KeepSelectionQuick(Control(kListView1));
+    logic_.emplace(controls_->ForLogic(), services_.ForLogic());
     tip_.emplace(Control(kListView1),
                  [this](int number) { return logic_->ListView1_TipText(number); });
     return true;
@@ -187,7 +198,8 @@ void FormWindow::OnCommand(int id, int code) {
 LRESULT FormWindow::OnNotify(NMHDR& header) {
   if (header.idFrom != kListView1 || !logic_) return 0;
   if (header.code == LVN_GETDISPINFOW) {
-    controls_->preview.Describe(reinterpret_cast<NMLVDISPINFOW&>(header));
+    controls_->list.Describe(reinterpret_cast<NMLVDISPINFOW&>(header),
+                             [this](int item) { return logic_->ListView1_PictureOf(item); });
   } else if (header.code == NM_CLICK) {
     logic_->ListView1_Click();
   } else if (header.code == LVN_KEYDOWN) {

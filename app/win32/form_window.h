@@ -9,13 +9,16 @@
 
 #include "app/form_layout.h"
 #include "app/main_window.h"
-#include "app/win32/build_controls.h"
 #include "app/win32/form_drop_targets.h"
+#include "app/win32/list_tip.h"
 #include "app/win32/win32_services.h"
-#include "platform/win32/list_tip.h"
+#include "platform/win32/gdi_owners.h"
 #include "platform/win32/ole_scope.h"
+#include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_preview.h"
+#include "platform/win32/win32_counter_label.h"
+#include "platform/win32/win32_icon_list_view.h"
+#include "platform/win32/win32_picture_list.h"
 
 namespace morvane::win32 {
 
@@ -57,7 +60,7 @@ class FormWindow {
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   int dpi_ = 96;
-  ControlFonts fonts_;
+  unique_hfont font_;  // the controls' font; the counter has one of its own
 
   static constexpr UINT kAcceptDrops = WM_APP;
 
@@ -68,12 +71,15 @@ class FormWindow {
   // The controls over their handles, made once they exist.
   struct Controls {
     explicit Controls(const FormWindow& window);
+    Form ForLogic();
     Win32TextBox destinationField, sourceField;
     Win32Button destinationBrowse, sourceBrowse, extractButton;
     Win32CheckBox allIcons;
     Win32Label folderLabel;
-    Win32CounterLabel counterLabel;
-    Win32Preview preview;
+    Win32CounterLabel counter;
+    Win32PictureList pictures;
+    Win32IconListView list;
+    Win32Canvas canvas;
   };
   std::optional<Controls> controls_;
   std::optional<MainWindow> logic_;

@@ -5,7 +5,6 @@
 #include "app/form_layout.h"
 #include "app/main_window.h"
 #include "app/value_controls.h"
-#include "app/value_preview.h"
 #include "app/win32/win32_services.h"
 
 namespace morvane::win32 {
@@ -22,19 +21,19 @@ class HiddenForm {
   MainWindow& logic() { return logic_; }
 
  private:
-  struct Controls {
-    ValueTextBox destinationField, sourceField;
-    ValueButton destinationBrowse{CaptionOf(kCommand1Destination)};
-    ValueButton sourceBrowse{CaptionOf(kCommand1Source)};
-    ValueButton extractButton{CaptionOf(kCmdMake)};
-    ValueCheckBox allIcons;
-    ValueLabel folderLabel, counterLabel{CaptionOf(kLabel3)};
-    ValuePreview preview;
-  };
-
-  Controls controls_;
+  ValueTextBox destinationField_, sourceField_;
+  ValueButton destinationBrowse_{CaptionOf(kCommand1Destination)};
+  ValueButton sourceBrowse_{CaptionOf(kCommand1Source)};
+  ValueButton extractButton_{CaptionOf(kCmdMake)};
+  ValueCheckBox allIcons_;
+  ValueLabel folderLabel_;
+  ValueCounter counter_{CaptionOf(kLabel3)};
+  ValueList list_;
+  ValuePictures pictures_;
   Win32Services services_;
-  MainWindow logic_{ControlsOf(controls_), services_.platform};
+  MainWindow logic_{{destinationField_, sourceField_, destinationBrowse_, sourceBrowse_,
+                     extractButton_, allIcons_, folderLabel_, counter_, list_, pictures_, pictures_},
+                    services_.ForLogic()};
 };
 
 }  // namespace morvane::win32

@@ -4,6 +4,7 @@
 
 #include "app/win32/form_window.h"
 #include "app/win32/hidden_form.h"
+#include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
 #include "platform/win32/late_bound.h"
 
@@ -19,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
       morvane::win32::HiddenForm form;
       form.logic().Form_Load();  // writes the file's icons and ends the program
     } catch (...) {
-      morvane::win32::EndAfterFailure(L"アイコンの書き出し");
+      morvane::win32::EndAfterFailure(morvane::texts::kWritingIcons);
     }
     return 0;
   }
@@ -29,7 +30,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   // Without a file on the command line, loading the form changes nothing: show it.
   auto window = morvane::win32::FormWindow::Create(instance);
-  if (!window) morvane::win32::EndWithMessage(L"ウィンドウを作成できません。");
+  if (!window) morvane::win32::EndWithMessage(morvane::texts::kNoWindow);
   window->Show(showCommand);
 
   MSG message;

@@ -1,16 +1,16 @@
 #pragma once
-// The system's services over Win32, gathered as the Platform of the window logic.
+// The system's services over Win32, gathered for the window logic.
 #include <windows.h>
 
-#include "platform/platform.h"
+#include "app/main_window.h"
 #include "platform/win32/wic_png_codec.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_process.h"
-#include "platform/win32/win32_source_files.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_source_files.h"
 #include "platform/win32/win32_wait_cursor.h"
 
 namespace morvane::win32 {
@@ -20,8 +20,8 @@ struct Win32Services {
   Win32Services(const Win32Services&) = delete;
   Win32Services& operator=(const Win32Services&) = delete;
 
-  // Message boxes, dialogs and the wait cursor belong to this window; without one they have
-  // no owner.
+  // Message boxes, dialogs, the wait cursor and the clipboard belong to this window; without
+  // one they have no owner.
   void SetOwner(HWND owner) {
     messages.SetOwner(owner);
     fileDialog.SetOwner(owner);
@@ -31,10 +31,15 @@ struct Win32Services {
     clipboard.SetOwner(owner);
   }
 
+  Services ForLogic() {
+    return {messages,      sources, files, shell, paths, process, fileDialog,
+            folderBrowser, cursor,  png,   clipboard};
+  }
+
   Win32MessageBoxes messages;
   Win32SourceFiles sources;
   Win32OutputFiles files;
-  Win32ShellIcons shellIcons;
+  Win32ShellIcons shell;
   Win32PathNames paths;
   Win32Process process;
   Win32FileDialog fileDialog;
@@ -42,8 +47,6 @@ struct Win32Services {
   Win32WaitCursor cursor;
   WicPngCodec png;
   Win32Clipboard clipboard;
-  Platform platform{messages,   sources,       files,  shellIcons, paths,    process,
-                    fileDialog, folderBrowser, cursor, png,        clipboard};
 };
 
 }  // namespace morvane::win32

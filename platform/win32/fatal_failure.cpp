@@ -5,7 +5,7 @@
 #include <exception>
 #include <new>
 
-#include "res/version_info.h"
+#include "platform/program_texts.h"
 
 namespace morvane::win32 {
 
@@ -16,26 +16,26 @@ std::wstring CaughtFailure() noexcept {
   try {
     throw;
   } catch (const std::bad_alloc&) {
-    return L"メモリが足りません";
+    return texts::kOutOfMemory;
   } catch (const std::exception& failure) {
     std::wstring text;
     for (const char* c = failure.what(); *c; ++c) text += static_cast<wchar_t>(*c);
     return text;
   } catch (...) {
-    return L"不明なエラー";
+    return texts::kUnknownFailure;
   }
 }
 
 }  // namespace
 
 void EndWithMessage(const std::wstring& text) noexcept {
-  MessageBoxW(nullptr, text.c_str(), MORVANE_TITLE_W, MB_OK | MB_ICONQUESTION);
+  MessageBoxW(nullptr, text.c_str(), texts::kTitle.c_str(), MB_OK | MB_ICONQUESTION);
   ExitProcess(1);
 }
 
 void EndAfterFailure(const std::wstring& what) noexcept {
   try {
-    EndWithMessage(what + L"に失敗したため、Morvane を終了します。\n（" + CaughtFailure() + L"）");
+    EndWithMessage(texts::EndsAfterFailure(what, CaughtFailure()));
   } catch (...) {
     ExitProcess(1);  // not even the message could be made
   }

@@ -1,5 +1,6 @@
 #include "platform/win32/late_bound.h"
 
+#include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
 
 namespace morvane::win32::late {
@@ -51,7 +52,7 @@ void* SystemFunction(const wchar_t* dll, const char* name, const Binder& binder)
   if (void* function = module ? binder.find(module, name) : nullptr) return function;
   std::wstring function;
   for (const char* c = name; *c; ++c) function += static_cast<wchar_t>(*c);
-  binder.fail(L"システムの " + std::wstring(dll) + L" に関数 " + function + L" が見つかりません。");
+  binder.fail(texts::MissingSystemFunction(dll, function));
   return nullptr;
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "formats/bytes.h"
-#include "platform/source_files.h"
+#include "platform/file_contents.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
@@ -47,16 +47,16 @@ class FileView {
   FileBytes bytes_;
 };
 
-class MappedFile {
+class MappedFile final : public FileContents {
  public:
   // Null when the file cannot be opened, is empty, or cannot be mapped whole.
   static std::unique_ptr<MappedFile> Open(const std::wstring& path);
 
-  const FileBytes& bytes() const { return view_.bytes(); }
-  FileStamp stamp() const { return file_.stamp(); }
+  const FileBytes& bytes() const override { return view_.bytes(); }
+  FileStamp stamp() const override { return file_.stamp(); }
   // Copied from the file, not the view: read through the view, every page would stay in the
   // process's memory for as long as the file is mapped.
-  std::optional<Bytes> Copy(std::uint64_t offset, std::uint64_t length) const {
+  std::optional<Bytes> Copy(std::uint64_t offset, std::uint64_t length) const override {
     return bytes().Has(offset, length) ? file_.Copy(offset, length) : std::nullopt;
   }
 

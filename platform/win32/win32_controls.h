@@ -1,10 +1,8 @@
 #pragma once
-// Text boxes and labels over their window handles.
+// Text boxes, labels, buttons and the check box over their window handles.
 #include <windows.h>
 
 #include "platform/controls.h"
-#include "platform/win32/counter_font.h"
-#include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
 
@@ -30,41 +28,16 @@ class Win32Label final : public Label {
  public:
   explicit Win32Label(HWND window) : window_(window) {}
   std::wstring Caption() const override { return WindowText(window_); }
-  void SetCaption(const std::wstring& caption) override {
-    SetWindowTextW(window_, caption.c_str());
-  }
+  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
 
  private:
   HWND window_;
-};
-
-class Win32CounterLabel final : public CounterLabel {
- public:
-  Win32CounterLabel(HWND window, int dpi) : window_(window), dpi_(dpi) {}
-  std::wstring Caption() const override { return WindowText(window_); }
-  void SetCaption(const std::wstring& caption) override {
-    SetWindowTextW(window_, caption.c_str());
-  }
-  void FitText(const std::wstring& widest) override {
-    RECT room;
-    GetClientRect(window_, &room);
-    unique_hfont fitted{CounterFont(dpi_, {room.right, room.bottom}, widest)};
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.get()), TRUE);
-    font_ = std::move(fitted);  // the font it replaces is no longer the label's
-  }
-
- private:
-  HWND window_;
-  int dpi_;
-  unique_hfont font_;
 };
 
 class Win32Button final : public Button {
  public:
   explicit Win32Button(HWND window) : window_(window) {}
-  void SetCaption(const std::wstring& caption) override {
-    SetWindowTextW(window_, caption.c_str());
-  }
+  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
   void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
 
  private:
@@ -74,9 +47,7 @@ class Win32Button final : public Button {
 class Win32CheckBox final : public CheckBox {
  public:
   explicit Win32CheckBox(HWND window) : window_(window) {}
-  bool Checked() const override {
-    return SendMessageW(window_, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
-  }
+  bool Checked() const override { return SendMessageW(window_, BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
   void SetChecked(bool checked) override {
     SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
 
 namespace {
+
+void FreeItemList(PIDLIST_ABSOLUTE list) { late::CoTaskMemFree(list); }
+using unique_item_list = UniqueHandle<PIDLIST_ABSOLUTE, FreeItemList>;  // CoTaskMem
 
 // One filter, for all files; the list ends in an empty entry.
 const wchar_t kAllFilesFilter[] = L"すべてのファイル (*.*)\0*.*\0";

@@ -38,7 +38,7 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR collected) noe
 // the module's mapping.
 class PeModule final : public ResourceModule {
  public:
-  PeModule(unique_hmodule module, const MappedFile& file)
+  PeModule(unique_hmodule module, const FileContents& file)
       : module_(std::move(module)),
         start_(reinterpret_cast<const std::uint8_t*>(reinterpret_cast<ULONG_PTR>(module_.get()) &
                                                      ~ULONG_PTR{3})),
@@ -82,12 +82,12 @@ class PeModule final : public ResourceModule {
 
   unique_hmodule module_;
   const std::uint8_t* start_;
-  const MappedFile& file_;
+  const FileContents& file_;
 };
 
 }  // namespace
 
-std::unique_ptr<ResourceModule> OpenPeModule(const std::wstring& path, const MappedFile& file) {
+std::unique_ptr<ResourceModule> OpenPeModule(const std::wstring& path, const FileContents& file) {
   const FileBytes& bytes = file.bytes();
   if (!ResourceTableLiesInFile(bytes.data(), bytes.size())) return nullptr;
   unique_hmodule module{LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)};

@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
 #include "browse/source_file_dialog.h"
 #include "tests/host/fake_platform.h"
-#include "tests/host/journal_steps.h"
 
 namespace morvane {
 namespace {
 
 using testing::FakeForm;
-using testing::Join;
-const Journal& kDisable = testing::kDisableButtons;
-const Journal& kEnable = testing::kEnableButtons;
-
-const Journal kResetSource{L"Text1(1)=",       L"Label2(1)=",      L"AutoRedraw=on",
-                           L"Picture=empty",   L"AutoRedraw=off",  L"Icons=none",
-                           L"ListItems.Clear", L"ListImages.Clear"};
 
 TEST(InitialFileName, StartsAtDriveCThenInTheFolderOfTheLastFile) {
   EXPECT_EQ(InitialFileName(L""), L"c:\\*.*");
@@ -29,76 +20,83 @@ TEST(InitialFileName, StartsAtDriveCThenInTheFolderOfTheLastFile) {
 class BrowseButtons : public ::testing::Test {
  protected:
   void SetUp() override {
-    form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 2;
-    form.shellIcons.counts[L"D:\\work\\other.dll"] = 3;
-    window.LoadIconList(L"D:\\apps\\tool.exe");
-    form.preview.selected = 2;
-    window.ListView1_Click();
+    form.shell.counts[L"D:\\apps\\tool.exe"] = 2;
+    form.shell.counts[L"D:\\work\\other.dll"] = 3;
+    form.window.LoadSource(L"D:\\apps\\tool.exe");
+    form.list.selected = 2;
+    form.window.ListView1_Click();
     form.journal.clear();
   }
+  // Every click of a browse button ends with the window idle, the focus in the destination.
+  void ExpectIdle() {
+    EXPECT_TRUE(form.ButtonsEnabled());
+    EXPECT_EQ(form.journal.back(), L"Text1(0).Focus");
+  }
   FakeForm form;
-  MainWindow window{form.controls, form.platform};
 };
 
 TEST_F(BrowseButtons, AChosenFileIsLoadedAndRemembered) {
   form.fileDialog.chosen = L"D:\\work\\other.dll";
-  window.Command1_Click(1);
-  EXPECT_EQ(form.journal.front(), kDisable.front());
-  EXPECT_EQ(form.journal.at(4), L"ShowOpen c:\\*.*");
-  EXPECT_EQ(window.iconCount(), 3);
+  form.window.Command1_Click(1);
+  EXPECT_EQ(form.journal.front(), L"cmdMake.Disabled");  // busy before the dialog
+  EXPECT_EQ(form.window.iconCount(), 3);
   EXPECT_EQ(form.sourceField.text, L"other.dll");
-  EXPECT_EQ(Journal(form.journal.end() - 4, form.journal.end()), kEnable);
+  ExpectIdle();
 
-  form.journal.clear();
   form.fileDialog.chosen.reset();
-  window.Command1_Click(1);
-  EXPECT_EQ(form.journal.at(4), L"ShowOpen D:\\work\\*.*");
+  form.window.Command1_Click(1);
+  EXPECT_EQ(form.fileDialog.opened, (std::vector<std::wstring>{L"c:\\*.*", L"D:\\work\\*.*"}));
 }
 
 TEST_F(BrowseButtons, ACancelEmptiesTheSourceButKeepsCountAndCounter) {
-  window.Command1_Click(1);
-  EXPECT_EQ(form.journal, Join({kDisable, {L"ShowOpen c:\\*.*"}, kResetSource, kEnable}));
-  EXPECT_EQ(window.iconCount(), 2);
-  EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 2/2");
-  EXPECT_EQ(form.preview.items, 0);
-  EXPECT_EQ(form.preview.canvas, L"");
+  form.window.Command1_Click(1);
+  EXPECT_EQ(form.sourceField.text, L"");
+  EXPECT_EQ(form.folderLabel.caption, L"");
+  EXPECT_EQ(form.list.items, 0);
+  EXPECT_FALSE(form.list.attached);
+  EXPECT_EQ(form.pictures.canvas, L"");
+  EXPECT_FALSE(form.pictures.keeping);
+  EXPECT_EQ(form.window.iconCount(), 2);
+  EXPECT_EQ(form.counter.caption, L"Icon No．： 2/2");
+  const auto& steps = form.journal;
+  EXPECT_LT(std::find(steps.begin(), steps.end(), L"Icons=none"),
+            std::find(steps.begin(), steps.end(), L"ListItems.Clear"));
+  ExpectIdle();
 }
 
 TEST_F(BrowseButtons, ARefusedIconFileLeavesThePreviewAndEnablesTheButtons) {
   form.fileDialog.chosen = L"D:\\pictures\\a.ico";
-  window.Command1_Click(1);
+  form.window.Command1_Click(1);
   EXPECT_EQ(form.messages.shown.at(0).text, L"アイコンファイルは指定できません。");
   EXPECT_EQ(form.sourceField.text, L"tool.exe");
-  EXPECT_EQ(Join({kDisable, {L"ShowOpen c:\\*.*"}, kEnable}), form.journal);
+  EXPECT_EQ(form.list.items, 2);
+  ExpectIdle();
 }
 
 TEST_F(BrowseButtons, AFailureInsideTheLoaderIsSwallowedAndTheButtonsComeBack) {
   form.fileDialog.chosen = L"D:\\broken.exe";
-  form.shellIcons.failingPath = L"D:\\broken.exe";
-  window.Command1_Click(1);
-  EXPECT_EQ(Journal(form.journal.end() - 4, form.journal.end()), kEnable);
+  form.shell.failingPath = L"D:\\broken.exe";
+  form.window.Command1_Click(1);
   EXPECT_TRUE(form.messages.shown.empty());
   EXPECT_FALSE(form.cursor.states.back());  // the pointer no longer waits
+  ExpectIdle();
 }
 
 TEST_F(BrowseButtons, TheFolderBrowserStartsAtDriveCAndFillsTheDestination) {
   form.destinationField.text = L"E:\\earlier\\";
   form.folderBrowser.chosen = L"D:\\out";
-  window.Command1_Click(0);
-  EXPECT_EQ(form.journal,
-            Join({kDisable,
-                  {L"Browse 保存先フォルダの選択 C:\\", L"Text1(0)=D:\\out", L"Text1(0)=D:\\out\\"},
-                  kEnable}));
+  form.window.Command1_Click(0);
+  EXPECT_EQ(form.folderBrowser.asked, std::vector<std::wstring>{L"保存先フォルダの選択 C:\\"});
+  EXPECT_EQ(form.destinationField.text, L"D:\\out\\");
+  ExpectIdle();
   form.folderBrowser.chosen = L"D:\\";
-  window.Command1_Click(0);
+  form.window.Command1_Click(0);
   EXPECT_EQ(form.destinationField.text, L"D:\\");
-}
 
-TEST_F(BrowseButtons, CancellingTheFolderBrowserEmptiesTheDestination) {
-  form.destinationField.text = L"E:\\earlier\\";
-  window.Command1_Click(0);
+  form.folderBrowser.chosen.reset();  // cancelled: the field is emptied
+  form.window.Command1_Click(0);
   EXPECT_EQ(form.destinationField.text, L"");
-  EXPECT_EQ(Journal(form.journal.end() - 4, form.journal.end()), kEnable);
+  ExpectIdle();
 }
 
 TEST(DropEffectFor, CopiesOnlyAFileListDraggedWithTheLeftButtonAlone) {
@@ -131,26 +129,25 @@ TEST(DropEffectFor, CopiesOnlyAFileListDraggedWithTheLeftButtonAlone) {
 
 TEST(Drops, TheFirstFileGoesToTheLoaderAndTheDestinationFieldTakesNone) {
   FakeForm form;
-  MainWindow window{form.controls, form.platform};
-  form.shellIcons.counts[L"D:\\a.exe"] = 4;
+  form.shell.counts[L"D:\\a.exe"] = 4;
   const DragState files{kLeftButton, 0, DragNotification::Over, true};
 
-  EXPECT_EQ(window.Text1_OLEDragOver(0, files), std::nullopt);
-  window.Text1_OLEDragDrop(0, {L"D:\\a.exe"});
+  EXPECT_EQ(form.window.Text1_OLEDragOver(0, files), std::nullopt);
+  form.window.Text1_OLEDragDrop(0, {L"D:\\a.exe"});
   EXPECT_TRUE(form.journal.empty());
 
-  EXPECT_EQ(window.Text1_OLEDragOver(1, files), DropEffect::Copy);
-  window.Text1_OLEDragDrop(1, {L"D:\\a.exe", L"D:\\b.exe"});
-  EXPECT_EQ(form.shellIcons.counted, std::vector<std::wstring>{L"D:\\a.exe"});
+  EXPECT_EQ(form.window.Text1_OLEDragOver(1, files), DropEffect::Copy);
+  form.window.Text1_OLEDragDrop(1, {L"D:\\a.exe", L"D:\\b.exe"});
+  EXPECT_EQ(form.shell.counted, std::vector<std::wstring>{L"D:\\a.exe"});
 
-  window.ListView1_OLEDragDrop({});  // an empty list does nothing
-  EXPECT_EQ(form.shellIcons.counted.size(), 1u);
-  window.ListView1_OLEDragDrop({L"D:\\b.exe", L"D:\\a.exe"});
-  EXPECT_EQ(form.shellIcons.counted.back(), L"D:\\b.exe");
+  form.window.ListView1_OLEDragDrop({});  // an empty list does nothing
+  EXPECT_EQ(form.shell.counted.size(), 1u);
+  form.window.ListView1_OLEDragDrop({L"D:\\b.exe", L"D:\\a.exe"});
+  EXPECT_EQ(form.shell.counted.back(), L"D:\\b.exe");
 
   // A load that fails midway is told, and the window goes on.
-  form.shellIcons.failingPath = L"D:\\a.exe";
-  window.ListView1_OLEDragDrop({L"D:\\a.exe"});
+  form.shell.failingPath = L"D:\\a.exe";
+  form.window.ListView1_OLEDragDrop({L"D:\\a.exe"});
   const Message cannotLoad{L"アイコンを読み込めませんでした。", L"  ゴメン ？！・・・"};
   EXPECT_EQ(form.messages.shown.back(), cannotLoad);
   EXPECT_FALSE(form.cursor.states.back());

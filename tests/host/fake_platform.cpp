@@ -30,18 +30,19 @@ class FakeResourceModule final : public ResourceModule {
 
 class FakeSourceFile final : public SourceFile {
  public:
-  FakeSourceFile(const FakeModuleContents& contents, bool readable, int& live)
-      : module_(contents), readable_(readable), live_(live) {
+  FakeSourceFile(const FakeModuleContents& contents, bool readable, FileStamp stamp, int& live)
+      : module_(contents), readable_(readable), stamp_(stamp), live_(live) {
     ++live_;
   }
   ~FakeSourceFile() override { --live_; }
   ResourceModule* Module() override { return &module_; }
   bool ShellReaderStaysInFile() const override { return readable_; }
-  FileStamp Stamp() const override { return {}; }
+  FileStamp Stamp() const override { return stamp_; }
 
  private:
   FakeResourceModule module_;
   bool readable_;
+  FileStamp stamp_;
   int& live_;
 };
 
@@ -51,13 +52,15 @@ std::unique_ptr<SourceFile> FakeSourceFiles::Open(const std::wstring& path) {
   opened.push_back(path);
   auto found = modules.find(path);
   if (found == modules.end()) return nullptr;
-  return std::make_unique<FakeSourceFile>(found->second, unreadable.count(path) == 0, live);
+  return std::make_unique<FakeSourceFile>(found->second, unreadable.count(path) == 0, stamps[path],
+                                          live);
 }
 
 std::optional<WriteError> FakeOutputFiles::Write(const std::wstring& path,
                                                  const std::vector<ByteRange>& parts) {
   written.push_back(path);
   partsPerWrite.push_back(parts.size());
+  if (journal) journal->push_back(L"Write " + path);
   if (path == failingPath) {
     files.erase(path);
     return failure;
@@ -66,59 +69,6 @@ std::optional<WriteError> FakeOutputFiles::Write(const std::wstring& path,
   file.clear();
   for (const ByteRange& part : parts) file.insert(file.end(), part.data, part.data + part.size);
   return std::nullopt;
-}
-
-void FakePreview::SetImagesAttached(bool on) {
-  attached = on;
-  journal_.push_back(on ? L"Icons=ImageList1" : L"Icons=none");
-}
-
-void FakePreview::RemoveAllItems() {
-  items = 0;
-  selected.reset();
-  journal_.push_back(L"ListItems.Clear");
-}
-
-void FakePreview::SetNumberedItems(int count) {
-  items = count;
-  selected.reset();
-  journal_.push_back(L"ListItems " + std::to_wstring(count));
-}
-
-void FakePreview::SelectItem(int position) {
-  if (position >= 1 && position <= items) selected = position;
-  journal_.push_back(L"Select " + std::to_wstring(position));
-}
-
-void FakePreview::RemoveAll() {
-  iconFile.clear();
-  pictures = 0;
-  journal_.push_back(L"ListImages.Clear");
-}
-
-void FakePreview::SetIconFile(const ShellIconFile& file, int count) {
-  iconFile = file.path;
-  pictures = count;
-  journal_.push_back(L"ListImages " + file.path + L" " + std::to_wstring(count));
-}
-
-std::wstring FakePreview::Picture(int n) const {
-  if (!attached || n < 1 || n > pictures) return L"";
-  return iconFile + L"#" + std::to_wstring(n - 1);
-}
-
-void FakePreview::SetAutoRedraw(bool on) {
-  journal_.push_back(on ? L"AutoRedraw=on" : L"AutoRedraw=off");
-}
-
-void FakePreview::Clear() {
-  canvas.clear();
-  journal_.push_back(L"Picture=empty");
-}
-
-void FakePreview::ShowImage(int number) {
-  canvas = number >= 1 && number <= pictures ? iconFile + L"#" + std::to_wstring(number - 1) : L"";
-  journal_.push_back(L"Picture=image " + std::to_wstring(number));
 }
 
 std::optional<Bytes> FakePngCodec::Encode(const BgraImage& image) {

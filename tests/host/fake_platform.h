@@ -1,5 +1,7 @@
 #pragma once
-// A platform that records what it is asked and answers from a script.
+// The window's controls and the system's services as the host tests fake them: each keeps what
+// it was last told, as the real one would show it, and writes what crosses it into a journal,
+// for the few steps whose order matters.
 #include <functional>
 #include <map>
 #include <memory>
@@ -9,11 +11,108 @@
 #include <utility>
 #include <vector>
 
-#include "platform/form_controls.h"
-#include "platform/platform.h"
-#include "tests/host/recorded_controls.h"
+#include "app/main_window.h"
+#include "app/value_controls.h"
+#include "platform/program_texts.h"
 
 namespace morvane::testing {
+
+using Journal = std::vector<std::wstring>;
+
+class RecordedTextBox final : public ValueTextBox {
+ public:
+  RecordedTextBox(std::wstring name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+  void SetText(const std::wstring& value) override {
+    journal_.push_back(name_ + L"=" + value);
+    ValueTextBox::SetText(value);
+  }
+  void Focus() override { journal_.push_back(name_ + L".Focus"); }
+
+ private:
+  std::wstring name_;
+  Journal& journal_;
+};
+
+class RecordedButton final : public ValueButton {
+ public:
+  RecordedButton(std::wstring name, Journal& journal, std::wstring initial)
+      : ValueButton(std::move(initial)), name_(std::move(name)), journal_(journal) {}
+  void SetCaption(const std::wstring& value) override {
+    journal_.push_back(name_ + L"=" + value);
+    ValueButton::SetCaption(value);
+  }
+  void SetEnabled(bool value) override {
+    journal_.push_back(name_ + (value ? L".Enabled" : L".Disabled"));
+    ValueButton::SetEnabled(value);
+  }
+
+ private:
+  std::wstring name_;
+  Journal& journal_;
+};
+
+// A counter whose characters ink half their font's height in width each, and its digits "8" a
+// whole height: the widest digit decides what fits.
+class FakeCounter final : public ValueCounter {
+ public:
+  FakeCounter() : ValueCounter(texts::kCounterBeforeLoad) {}
+  PixelSize Room() const override { return room; }
+  int DesignedFontHeight() const override { return 13; }
+  PixelSize InkOf(const std::wstring& text, int height) override {
+    int width = 0;
+    for (wchar_t c : text) width += c == L'8' ? height : height / 2;
+    return {width, height};
+  }
+  PixelSize room{1000, 13};
+};
+
+class FakeList final : public IconListView {
+ public:
+  explicit FakeList(Journal& journal) : journal_(journal) {}
+  void AttachPictures(bool on) override {
+    attached = on;
+    journal_.push_back(on ? L"Icons=ImageList1" : L"Icons=none");
+  }
+  void RemoveItems() override {
+    items = 0;
+    selected.reset();
+    journal_.push_back(L"ListItems.Clear");
+  }
+  void ShowNumberedItems(int count) override {
+    items = count;
+    selected.reset();
+  }
+  void Select(int item) override {
+    if (item >= 1 && item <= items) selected = item;
+  }
+  std::optional<int> SelectedItem() const override { return selected; }
+
+  int items = 0;
+  std::optional<int> selected;
+  bool attached = false;
+
+ private:
+  Journal& journal_;
+};
+
+// Picture lists and canvases that know each picture as "<file>#<icon>", "" for the bare canvas.
+class FakePictures final : public PictureList, public Canvas {
+ public:
+  void DrawIcons(const std::wstring& file, int firstIcon, int count, int first) override {
+    ++batches;
+    for (int i = 0; i < count; ++i) {
+      at[first + i] = file.empty() ? L"" : file + L"#" + std::to_wstring(firstIcon + i);
+    }
+  }
+  void KeepDrawing(bool on) override { keeping = on; }
+  void ClearDrawing() override { canvas.clear(); }
+  void ShowPicture(int place) override { canvas = at[place]; }
+
+  std::map<int, std::wstring> at;  // by place
+  int batches = 0;
+  std::wstring canvas;  // what the canvas shows
+  bool keeping = false;
+};
 
 class FakeMessageBoxes final : public MessageBoxes {
  public:
@@ -46,6 +145,7 @@ class FakeSourceFiles final : public SourceFiles {
 
   std::map<std::wstring, FakeModuleContents> modules;  // by path
   std::set<std::wstring> unreadable;  // modules whose offsets would lead the shell out of them
+  std::map<std::wstring, FileStamp> stamps;  // how each stands now
   std::vector<std::wstring> opened;
   int live = 0;  // files opened and not yet released
 };
@@ -60,39 +160,7 @@ class FakeOutputFiles final : public OutputFiles {
   std::vector<std::size_t> partsPerWrite;
   std::wstring failingPath;  // a write to this path fails with `failure` and leaves nothing
   WriteError failure{5, L"Access denied.\r\n"};
-};
-
-// The list, image list and canvas in one, writing every operation into the journal. Picture n
-// of a file is written "<path>#<n - 1>": the shell's icon n - 1 of the file.
-class FakePreview final : public IconListView, public PreviewImageList, public PreviewCanvas {
- public:
-  explicit FakePreview(Journal& journal) : journal_(journal) {}
-
-  void SetImagesAttached(bool attached) override;
-  void RemoveAllItems() override;
-  void SetNumberedItems(int count) override;
-  void SelectItem(int position) override;
-  std::optional<int> SelectedIndex() const override { return selected; }
-  void RemoveAll() override;
-  void SetIconFile(const ShellIconFile& file, int count) override;
-  void SetAutoRedraw(bool on) override;
-  void Clear() override;
-  void ShowImage(int number) override;
-
-  // What the user sees of item n: its text and its picture; "" for a picture the list has none
-  // for.
-  std::wstring ItemText(int n) const { return std::to_wstring(n); }
-  std::wstring Picture(int n) const;
-
-  int items = 0;
-  std::optional<int> selected;
-  bool attached = false;
-  std::wstring iconFile;  // whose icons the pictures are; "" when none
-  int pictures = 0;
-  std::wstring canvas;  // what the canvas shows: "" when clear
-
- private:
-  Journal& journal_;
+  Journal* journal = nullptr;
 };
 
 class FakeShellIcons final : public ShellIcons {
@@ -137,21 +205,21 @@ class FakeProcess final : public Process {
   void DoEvents() override { journal_.push_back(L"DoEvents"); }
   // Runs what the user does meanwhile, if anything, and answers as the real one would.
   Interruption AnswerWhileBusy() override {
-    journal_.push_back(L"AnswerWhileBusy");
+    ++answers;
     if (!meanwhile) return Interruption::None;
     return std::exchange(meanwhile, nullptr)();
   }
-  void DropWaitingInput() override { journal_.push_back(L"DropWaitingInput"); }
+  void DropWaitingInput() override { ++inputDrops; }
   // Each look at the clock finds it `tick` seconds later.
   double Seconds() override { return now += tick; }
-  void EndProgram(int exitCode) override {
-    journal_.push_back(L"EndProgram " + std::to_wstring(exitCode));
-  }
+  void EndProgram(int exitCode) override { ended = exitCode; }
 
   std::wstring programFolder = L"C:\\Tools\\";
   std::wstring arguments;  // what the command line holds after the program's name
   double now = 0, tick = 0;
   std::function<Interruption()> meanwhile;  // done at the next answer, once
+  int answers = 0, inputDrops = 0;
+  std::optional<int> ended;  // the exit code the program ended with
 
  private:
   Journal& journal_;
@@ -159,9 +227,8 @@ class FakeProcess final : public Process {
 
 class FakeFileDialog final : public FileDialog {
  public:
-  explicit FakeFileDialog(Journal& journal) : journal_(journal) {}
   std::optional<std::wstring> ShowOpen(const std::wstring& fileName) override {
-    journal_.push_back(L"ShowOpen " + fileName);
+    opened.push_back(fileName);
     return chosen;
   }
   std::optional<std::wstring> ShowSave(const SaveRequest& request) override {
@@ -169,24 +236,19 @@ class FakeFileDialog final : public FileDialog {
     return chosen;
   }
   std::optional<std::wstring> chosen;  // nothing: the user cancels
+  std::vector<std::wstring> opened;    // the name each opening showed
   std::vector<SaveRequest> saveRequests;
-
- private:
-  Journal& journal_;
 };
 
 class FakeFolderBrowser final : public FolderBrowser {
  public:
-  explicit FakeFolderBrowser(Journal& journal) : journal_(journal) {}
   std::optional<std::wstring> Browse(const std::wstring& title,
                                      const std::wstring& startFolder) override {
-    journal_.push_back(L"Browse " + title + L" " + startFolder);
+    asked.push_back(title + L" " + startFolder);
     return chosen;
   }
   std::optional<std::wstring> chosen;
-
- private:
-  Journal& journal_;
+  std::vector<std::wstring> asked;
 };
 
 class FakeWaitCursor final : public WaitCursor {
@@ -213,33 +275,47 @@ class FakeClipboard final : public Clipboard {
   Bytes dibV5, png;
 };
 
-// The window's controls and the services, wired together.
+// The window's controls and the services, wired together as the composition root does.
 struct FakeForm {
+  FakeForm() { messages.journal = files.journal = &journal; }
+  FakeForm(const FakeForm&) = delete;
+  FakeForm& operator=(const FakeForm&) = delete;
+
   Journal journal;
   RecordedTextBox destinationField{L"Text1(0)", journal};
   RecordedTextBox sourceField{L"Text1(1)", journal};
-  RecordedButton destinationBrowse{L"Command1(0)", journal, L"参照"};
-  RecordedButton sourceBrowse{L"Command1(1)", journal, L"参照"};
-  RecordedButton extractButton{L"cmdMake", journal, L"抽出"};
+  RecordedButton destinationBrowse{L"Command1(0)", journal, texts::kBrowse};
+  RecordedButton sourceBrowse{L"Command1(1)", journal, texts::kBrowse};
+  RecordedButton extractButton{L"cmdMake", journal, texts::kExtract};
   ValueCheckBox allIcons;
-  RecordedLabel folderLabel{L"Label2(1)", journal};
-  RecordedLabel counterLabel{L"Label3", journal};
-  FakePreview preview{journal};
-  FormControls controls = ControlsOf(*this);
+  ValueLabel folderLabel;
+  FakeCounter counter;
+  FakeList list{journal};
+  FakePictures pictures;
 
   FakeMessageBoxes messages;
   FakeSourceFiles sources;
   FakeOutputFiles files;
-  FakeShellIcons shellIcons;
+  FakeShellIcons shell;
   FakePathNames paths;
   FakeProcess process{journal};
-  FakeFileDialog fileDialog{journal};
-  FakeFolderBrowser folderBrowser{journal};
+  FakeFileDialog fileDialog;
+  FakeFolderBrowser folderBrowser;
   FakeWaitCursor cursor;
   FakePngCodec png;
   FakeClipboard clipboard;
-  Platform platform{messages,   sources,       files,  shellIcons, paths,    process,
-                    fileDialog, folderBrowser, cursor, png,        clipboard};
+
+  Form form{destinationField, sourceField, destinationBrowse, sourceBrowse, extractButton, allIcons,
+            folderLabel,      counter,     list,              pictures,     pictures};
+  Services services{messages,      sources, files, shell, paths, process, fileDialog,
+                    folderBrowser, cursor,  png,   clipboard};
+  MainWindow window{form, services};
+
+  // What the list shows of item n: its text and its picture.
+  std::wstring Shown(int n) { return std::to_wstring(n) + L" " + pictures.at[window.ListView1_PictureOf(n)]; }
+  bool ButtonsEnabled() const {
+    return extractButton.enabled && destinationBrowse.enabled && sourceBrowse.enabled;
+  }
 };
 
 }  // namespace morvane::testing

@@ -220,12 +220,12 @@ class IconImagesTest : public ::testing::Test {
     module.AddGroup({2, {}}, testing::GroupDirectory({{16, 16, 16, 1, 4, 40, 3}}));
     module.AddIcon(1, dib);
     module.AddIcon(2, png);
-    form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 2;
-    window.LoadIconList(L"D:\\apps\\tool.exe");
+    form.shell.counts[L"D:\\apps\\tool.exe"] = 2;
+    window.LoadSource(L"D:\\apps\\tool.exe");
   }
 
   testing::FakeForm form;
-  MainWindow window{form.controls, form.platform};
+  MainWindow& window = form.window;
   Bytes dib, png;
 };
 
@@ -234,9 +234,9 @@ TEST_F(IconImagesTest, TheTipAndTheMenuReadTheGroupOfTheirItem) {
   EXPECT_EQ(window.ListView1_TipText(2), L"");  // no usable group: no tip
   EXPECT_EQ(window.ListView1_MenuLines(),
             (std::vector<std::wstring>{L"48 × 48、32 ビット（PNG）", L"2 × 2、32 ビット"}));
-  form.preview.selected = 2;
+  form.list.selected = 2;
   EXPECT_EQ(window.ListView1_MenuLines(), std::vector<std::wstring>{});  // greyed
-  form.preview.selected.reset();
+  form.list.selected.reset();
   EXPECT_FALSE(window.ListView1_MenuLines());  // no menu
   EXPECT_TRUE(form.messages.shown.empty());
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "preview/counter_font.h"
 #include "preview/icon_list.h"
 #include "tests/host/fake_platform.h"
 
@@ -10,67 +13,63 @@ using testing::FakeForm;
 
 const Message kRefused{L"アイコンファイルは指定できません。", L"  バカ ？！・・・"};
 const Message kNoIcons{L"アイコンがありません。", L"  バカ ？！・・・"};
-const Journal kReset{L"Text1(1)=",  L"Label2(1)=",      L"AutoRedraw=on",   L"Picture=empty",
-                     L"Icons=none", L"ListItems.Clear", L"ListImages.Clear"};
+
+// Whether `first` comes before `then` in the journal.
+bool Before(const testing::Journal& journal, const std::wstring& first, const std::wstring& then) {
+  const auto a = std::find(journal.begin(), journal.end(), first);
+  const auto b = std::find(journal.begin(), journal.end(), then);
+  return a != journal.end() && b != journal.end() && a < b;
+}
 
 class LoadIconListTest : public ::testing::Test {
  protected:
-  void Load(const std::wstring& path) {
-    LoadIconList(form.controls, form.platform, iconCount, path);
-  }
-
-  // Whatever was written to the journal since the last call.
-  Journal TakeJournal() { return std::exchange(form.journal, {}); }
-
-  // What the list shows: item n's text and picture, for every item.
-  std::vector<std::wstring> ShownItems() const {
+  void Load(const std::wstring& path) { form.window.LoadSource(path); }
+  std::vector<std::wstring> ShownItems() {
     std::vector<std::wstring> shown;
-    for (int n = 1; n <= form.preview.items; ++n) {
-      shown.push_back(form.preview.ItemText(n) + L" " + form.preview.Picture(n));
-    }
+    for (int n = 1; n <= form.list.items; ++n) shown.push_back(form.Shown(n));
     return shown;
   }
 
   FakeForm form;
-  int iconCount = 0;
 };
 
 // The load ends with the count: the list asks for the pictures as it shows them.
 TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
-  form.shellIcons.counts[L"D:\\apps\\tool.exe"] = 3;
+  form.shell.counts[L"D:\\apps\\tool.exe"] = 3;
   Load(L"D:\\apps\\tool.exe");
 
-  Journal expected = kReset;
-  expected.insert(expected.end(),
-                  {L"Text1(1)=tool.exe", L"Label2(1)=D:\\apps\\", L"Label3 fits Icon No．： 3/3",
-                   L"ListImages D:\\apps\\tool.exe 3", L"Icons=ImageList1", L"ListItems 3",
-                   L"Select 1", L"Picture=image 1", L"Label3=Icon No．： 1/3", L"AutoRedraw=off"});
-  EXPECT_EQ(TakeJournal(), expected);
-
-  EXPECT_EQ(iconCount, 3);
+  EXPECT_EQ(form.window.iconCount(), 3);
   EXPECT_TRUE(form.messages.shown.empty());
-  EXPECT_EQ(ShownItems(),
-            (std::vector<std::wstring>{L"1 D:\\apps\\tool.exe#0", L"2 D:\\apps\\tool.exe#1",
-                                       L"3 D:\\apps\\tool.exe#2"}));
-  EXPECT_EQ(form.preview.selected, 1);
-  EXPECT_EQ(form.preview.canvas, L"D:\\apps\\tool.exe#0");
+  EXPECT_EQ(form.sourceField.text, L"tool.exe");
+  EXPECT_EQ(form.folderLabel.caption, L"D:\\apps\\");
+  EXPECT_EQ(form.list.selected, 1);
+  EXPECT_TRUE(form.list.attached);
+  EXPECT_EQ(form.pictures.canvas, L"D:\\apps\\tool.exe#0");
+  EXPECT_FALSE(form.pictures.keeping);  // what was drawn is shown
+  EXPECT_EQ(form.counter.caption, L"Icon No．： 1/3");
+  EXPECT_EQ(form.pictures.batches, 1);  // the canvas's: the list has shown nothing yet
+  EXPECT_EQ(ShownItems(), (std::vector<std::wstring>{L"1 D:\\apps\\tool.exe#0",
+                                                     L"2 D:\\apps\\tool.exe#1",
+                                                     L"3 D:\\apps\\tool.exe#2"}));
   EXPECT_EQ(form.cursor.states, (std::vector<bool>{true, false}));
+  // The list lets go of its pictures before its items go.
+  EXPECT_TRUE(Before(form.journal, L"Icons=none", L"ListItems.Clear"));
 }
 
 TEST_F(LoadIconListTest, RefusesIconFilesWithoutTouchingAnything) {
-  form.shellIcons.counts[L"C:\\a.exe"] = 2;
+  form.shell.counts[L"C:\\a.exe"] = 2;
   Load(L"C:\\a.exe");
-  TakeJournal();
   for (const wchar_t* path : {L"C:\\x.ico", L"C:\\x.ICO", L"C:\\x.Ico", L".iCo"}) {
     SCOPED_TRACE(path);
     form.messages.shown.clear();
+    form.journal.clear();
     Load(path);
     EXPECT_EQ(form.messages.shown, std::vector<Message>{kRefused});
-    EXPECT_TRUE(TakeJournal().empty());
-    EXPECT_EQ(iconCount, 2);
+    EXPECT_EQ(form.journal, testing::Journal{L"Message アイコンファイルは指定できません。"});
+    EXPECT_EQ(form.window.iconCount(), 2);
     EXPECT_EQ(form.sourceField.text, L"a.exe");
-    EXPECT_EQ(form.preview.items, 2);
-    EXPECT_TRUE(form.shellIcons.counted.size() == 1);
+    EXPECT_EQ(form.list.items, 2);
+    EXPECT_EQ(form.shell.counted.size(), 1u);
     EXPECT_EQ(form.cursor.states.size(), 2u);  // only the first load waited
   }
 }
@@ -81,31 +80,29 @@ TEST_F(LoadIconListTest, NamesThatOnlyLookLikeIconFilesAreLoaded) {
     form.messages.shown.clear();
     Load(path);
     EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});  // counted, found none
-    EXPECT_EQ(form.shellIcons.counted.back(), path);
+    EXPECT_EQ(form.shell.counted.back(), path);
   }
 }
 
+// A short (8.3) path is loaded under its long form, or as an empty path without one; only a
+// path with a tilde asks.
 TEST_F(LoadIconListTest, AShortPathIsLoadedUnderItsLongForm) {
   form.paths.longNames[L"C:\\PROGRA~1\\TOOL\\TOOL.EXE"] = L"C:\\Program Files\\Tool\\tool.exe";
-  form.shellIcons.counts[L"C:\\Program Files\\Tool\\tool.exe"] = 1;
+  form.shell.counts[L"C:\\Program Files\\Tool\\tool.exe"] = 1;
   Load(L"C:\\PROGRA~1\\TOOL\\TOOL.EXE");
   EXPECT_EQ(form.sourceField.text, L"tool.exe");
   EXPECT_EQ(form.folderLabel.caption, L"C:\\Program Files\\Tool\\");
-  EXPECT_EQ(iconCount, 1);
-}
+  EXPECT_EQ(form.window.iconCount(), 1);
 
-TEST_F(LoadIconListTest, AShortPathWithoutLongFormBecomesEmpty) {
-  form.shellIcons.counts[L"C:\\GONE~1.EXE"] = 4;  // never asked: the path is emptied first
+  form.shell.counts[L"C:\\GONE~1.EXE"] = 4;  // never asked: the path is emptied first
   Load(L"C:\\GONE~1.EXE");
-  EXPECT_EQ(form.shellIcons.counted, std::vector<std::wstring>{L""});
+  EXPECT_EQ(form.shell.counted.back(), L"");
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
   EXPECT_EQ(form.sourceField.text, L"");
   EXPECT_EQ(form.folderLabel.caption, L"");
-}
 
-TEST_F(LoadIconListTest, OnlyPathsWithATildeAskForTheLongForm) {
   Load(L"C:\\tool.exe");
-  EXPECT_TRUE(form.paths.asked.empty());
+  EXPECT_EQ(form.paths.asked.size(), 2u);
 }
 
 TEST_F(LoadIconListTest, SplitsAtTheLastBackslashOnly) {
@@ -118,41 +115,41 @@ TEST_F(LoadIconListTest, SplitsAtTheLastBackslashOnly) {
                         Case{L"C:\\a\\b/c.exe", L"C:\\a\\", L"b/c.exe"},
                         Case{L"\\\\server\\share\\x.dll", L"\\\\server\\share\\", L"x.dll"}}) {
     SCOPED_TRACE(c.path);
-    form.shellIcons.counts[c.path] = 1;
+    form.shell.counts[c.path] = 1;
     Load(c.path);
     EXPECT_EQ(form.folderLabel.caption, c.folder);
     EXPECT_EQ(form.sourceField.text, c.name);
-    EXPECT_EQ(form.shellIcons.counted.back(), c.path);  // folder + name is the path again
+    EXPECT_EQ(form.shell.counted.back(), c.path);  // folder + name is the path again
   }
 }
 
 TEST_F(LoadIconListTest, AFileWithoutIconsEmptiesThePreviewButKeepsTheCounter) {
-  form.shellIcons.counts[L"C:\\a.exe"] = 2;
+  form.shell.counts[L"C:\\a.exe"] = 2;
   Load(L"C:\\a.exe");
-  TakeJournal();
-
+  form.journal.clear();
   Load(L"C:\\plain.txt");
 
-  Journal expected = kReset;
-  expected.push_back(L"AutoRedraw=off");
-  EXPECT_EQ(TakeJournal(), expected);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
-  EXPECT_EQ(iconCount, 0);
-  EXPECT_TRUE(ShownItems().empty());
-  EXPECT_TRUE(form.preview.iconFile.empty());
-  EXPECT_FALSE(form.preview.attached);
-  EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/2");
+  EXPECT_EQ(form.window.iconCount(), 0);
+  EXPECT_EQ(form.list.items, 0);
+  EXPECT_FALSE(form.list.attached);
+  EXPECT_EQ(form.sourceField.text, L"");
+  EXPECT_EQ(form.folderLabel.caption, L"");
+  EXPECT_EQ(form.pictures.canvas, L"");
+  EXPECT_FALSE(form.pictures.keeping);
+  EXPECT_EQ(form.counter.caption, L"Icon No．： 1/2");
+  EXPECT_TRUE(Before(form.journal, L"Icons=none", L"ListItems.Clear"));
 }
 
 TEST_F(LoadIconListTest, ASecondFileReplacesTheFirst) {
-  form.shellIcons.counts[L"C:\\a.exe"] = 5;
-  form.shellIcons.counts[L"C:\\b.dll"] = 2;
+  form.shell.counts[L"C:\\a.exe"] = 5;
+  form.shell.counts[L"C:\\b.dll"] = 2;
   Load(L"C:\\a.exe");
-  form.preview.selected = 4;
+  form.list.selected = 4;
   Load(L"C:\\b.dll");
   EXPECT_EQ(ShownItems(), (std::vector<std::wstring>{L"1 C:\\b.dll#0", L"2 C:\\b.dll#1"}));
-  EXPECT_EQ(form.preview.selected, 1);
-  EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/2");
+  EXPECT_EQ(form.list.selected, 1);
+  EXPECT_EQ(form.counter.caption, L"Icon No．： 1/2");
   EXPECT_EQ(form.sourceField.text, L"b.dll");
 }
 
@@ -160,27 +157,24 @@ TEST_F(LoadIconListTest, IconsOfAModuleWithoutGroupsAreShownFromItsMunFile) {
   const std::wstring mun = L"C:\\Windows\\SystemResources\\shell32.dll.mun";
   form.sources.modules[L"C:\\Windows\\System32\\shell32.dll"];  // a module, no groups
   form.paths.existing.insert(mun);
-  form.shellIcons.counts[mun] = 2;
+  form.shell.counts[mun] = 2;
   Load(L"C:\\Windows\\System32\\shell32.dll");
 
-  EXPECT_EQ(form.shellIcons.counted, std::vector<std::wstring>{mun});
-  // Each file opened once, and neither kept open.
-  EXPECT_EQ(form.sources.opened,
-            (std::vector<std::wstring>{L"C:\\Windows\\System32\\shell32.dll", mun}));
-  EXPECT_EQ(iconCount, 2);
+  EXPECT_EQ(form.shell.counted, std::vector<std::wstring>{mun});
+  EXPECT_EQ(form.window.iconCount(), 2);
   EXPECT_EQ(ShownItems(), (std::vector<std::wstring>{L"1 " + mun + L"#0", L"2 " + mun + L"#1"}));
   EXPECT_EQ(form.sourceField.text, L"shell32.dll");  // the fields keep the file named
   EXPECT_EQ(form.folderLabel.caption, L"C:\\Windows\\System32\\");
-  EXPECT_EQ(form.sources.live, 0);
+  EXPECT_EQ(form.sources.live, 0);  // nothing is kept open
 }
 
 // Whether the shell's reader would leave the file is judged on the one mapping of the load.
 TEST_F(LoadIconListTest, AModuleTheShellWouldLeaveHasNoIconsToIt) {
   form.sources.modules[L"C:\\bad.dll"];
   form.sources.unreadable.insert(L"C:\\bad.dll");
-  form.shellIcons.counts[L"C:\\bad.dll"] = 3;
+  form.shell.counts[L"C:\\bad.dll"] = 3;
   Load(L"C:\\bad.dll");
-  EXPECT_TRUE(form.shellIcons.counted.empty());
+  EXPECT_TRUE(form.shell.counted.empty());
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
   EXPECT_EQ(form.sources.opened, std::vector<std::wstring>{L"C:\\bad.dll"});
   EXPECT_EQ(form.sources.live, 0);
@@ -190,46 +184,100 @@ TEST_F(LoadIconListTest, AModuleTheShellWouldLeaveHasNoIconsToIt) {
 TEST_F(LoadIconListTest, CountsBeyondSixteenBitsAreWhole) {
   for (unsigned count : {32768u, 40000u, 2147483647u, 4000000000u}) {
     SCOPED_TRACE(count);
-    form.shellIcons.counts[L"C:\\huge.dll"] = count;
+    form.shell.counts[L"C:\\huge.dll"] = count;
     Load(L"C:\\huge.dll");
     const int whole = static_cast<int>(std::min(count, 2147483647u));
-    EXPECT_EQ(iconCount, whole);
-    EXPECT_EQ(form.preview.items, whole);
-    EXPECT_EQ(form.preview.Picture(whole), L"C:\\huge.dll#" + std::to_wstring(whole - 1));
-    EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 1/" + std::to_wstring(whole));
+    EXPECT_EQ(form.window.iconCount(), whole);
+    EXPECT_EQ(form.list.items, whole);
+    EXPECT_EQ(form.Shown(whole), std::to_wstring(whole) + L" C:\\huge.dll#" + std::to_wstring(whole - 1));
+    EXPECT_EQ(form.counter.caption, L"Icon No．： 1/" + std::to_wstring(whole));
   }
 }
 
 TEST(ListView1Click, ShowsTheSelectedIconAndItsNumber) {
   FakeForm form;
-  int count = 0;
-  form.shellIcons.counts[L"C:\\a.exe"] = 120;
-  LoadIconList(form.controls, form.platform, count, L"C:\\a.exe");
-  form.journal.clear();
+  form.shell.counts[L"C:\\a.exe"] = 120;
+  form.window.LoadSource(L"C:\\a.exe");
+  form.list.selected = 7;
+  form.window.ListView1_Click();
+  EXPECT_EQ(form.pictures.canvas, L"C:\\a.exe#6");
+  EXPECT_EQ(form.counter.caption, L"Icon No．： 7/120");
+  form.window.ListView1_Click();  // the same item again: the same result
+  EXPECT_EQ(form.counter.caption, L"Icon No．： 7/120");
 
-  form.preview.selected = 7;
-  ListView1_Click(form.controls, count);
-  EXPECT_EQ(form.journal, (Journal{L"AutoRedraw=on", L"Picture=image 7", L"AutoRedraw=off",
-                                   L"Label3=Icon No．： 7/120"}));
-  EXPECT_EQ(form.preview.canvas, L"C:\\a.exe#6");
-
-  ListView1_Click(form.controls, count);  // the same item again: the same result
-  EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 7/120");
-}
-
-TEST(ListView1Click, DoesNothingWithoutASelectedItem) {
-  FakeForm form;
-  form.counterLabel.caption = L"Icon No．： 000/000";
-  ListView1_Click(form.controls, 0);
-  EXPECT_TRUE(form.journal.empty());
-  EXPECT_EQ(form.counterLabel.caption, L"Icon No．： 000/000");
-  EXPECT_TRUE(form.messages.shown.empty());
+  FakeForm empty;  // nothing selected: nothing changes
+  empty.window.ListView1_Click();
+  EXPECT_EQ(empty.counter.caption, L"Icon No．： 000/000");
+  EXPECT_EQ(empty.pictures.canvas, L"");
+  EXPECT_TRUE(empty.messages.shown.empty());
 }
 
 TEST(CounterText, IsNeverPadded) {
   EXPECT_EQ(CounterText(1, 3), L"Icon No．： 1/3");
   EXPECT_EQ(CounterText(5, 12), L"Icon No．： 5/12");
   EXPECT_EQ(CounterText(32767, 33000), L"Icon No．： 32767/33000");
+}
+
+// The designed height where every digit fits; else the largest below it; the widest digit, and
+// not the digits the text holds, decides.
+TEST(FitCounterFont, KeepsTheLargestHeightAtWhichAnyDigitsFit) {
+  testing::FakeCounter counter;
+  const std::wstring text = L"No 1/1";  // 6 characters; with 8s, 2 of them wide
+  for (const auto& [width, height] : {std::pair{1000, 13}, std::pair{50, 13}, std::pair{49, 12},
+                                      std::pair{3, 1}}) {
+    counter.room = {width, 13};
+    FitCounterFont(counter, text);
+    EXPECT_EQ(counter.fontHeight, height) << width;
+  }
+}
+
+// The cache of the list's pictures: a batch of 16 made when one of them is first asked for,
+// 16 batches kept, the one longest unasked making way.
+TEST(PictureCache, MakesEveryPictureFromItsOwnIcon) {
+  testing::FakePictures pictures;
+  testing::FakeSourceFiles files;
+  PictureCache cache(pictures, files);
+  cache.UseFile({L"C:\\a.dll", {}}, 1000);
+  for (int round = 0; round < 2; ++round) {
+    for (int number : {1, 999, 17, 500, 1000, 2, 300}) {
+      EXPECT_EQ(pictures.at[cache.PlaceOf(number)], L"C:\\a.dll#" + std::to_wstring(number - 1))
+          << number;
+    }
+  }
+  EXPECT_EQ(pictures.batches, 5);  // 1 and 2 share one, 999 and 1000 another; round 2 made none
+  EXPECT_EQ(cache.PlaceOf(0), 0);
+  EXPECT_EQ(cache.PlaceOf(1001), 0);
+
+  for (int batch = 0; batch < PictureCache::kBatches + 1; ++batch) cache.PlaceOf(1 + 16 * batch);
+  const int made = pictures.batches;
+  cache.PlaceOf(16 * 16 + 1);  // the latest: kept
+  cache.PlaceOf(1);            // the longest unasked: made again
+  EXPECT_EQ(pictures.batches, made + 1);
+
+  cache.UseFile({L"C:\\b.dll", {}}, 20);  // a new load forgets every picture
+  EXPECT_EQ(pictures.at[cache.PlaceOf(1)], L"C:\\b.dll#0");
+  EXPECT_EQ(pictures.at[cache.PlaceOf(20)], L"C:\\b.dll#19");
+}
+
+// A file that changed since the load is checked again before the shell reads it; one that
+// would lead the shell out of it gives bare pictures.
+TEST(PictureCache, ChecksAChangedFileBeforeTheShellReadsIt) {
+  testing::FakePictures pictures;
+  testing::FakeSourceFiles files;
+  const std::wstring path = L"C:\\a.dll";
+  files.modules[path];
+  files.stamps[path] = {100, 1};
+  PictureCache cache(pictures, files);
+  cache.UseFile({path, {100, 1}}, 100);
+  EXPECT_EQ(pictures.at[cache.PlaceOf(1)], L"C:\\a.dll#0");
+
+  files.stamps[path] = {120, 2};
+  files.unreadable.insert(path);
+  EXPECT_EQ(pictures.at[cache.PlaceOf(40)], L"");
+  files.unreadable.clear();  // changed once more, and fine again
+  files.stamps[path] = {100, 3};
+  EXPECT_EQ(pictures.at[cache.PlaceOf(80)], L"C:\\a.dll#79");
+  EXPECT_EQ(files.live, 0);  // held only while the shell reads it
 }
 
 }  // namespace

@@ -18,6 +18,14 @@ const Message kCannotExtract{L"アイコンが抽出できません。", L"  ゴ
 
 const std::wstring kModulePath = L"D:\\apps\\tool.exe";
 
+// A run over the fake window's fields, as the Extract command starts one.
+RunOutcome Write(FakeForm& form, int first, int last) {
+  WriteServices services{form.messages, form.sources, form.paths, form.files};
+  return WriteIconFiles({form.folderLabel.caption, form.sourceField.text,
+                         form.destinationField.text, form.process.programFolder},
+                        services, first, last);
+}
+
 // A module of three groups: a string-named one, then #5 and #9; each has its own images.
 class WriteIconFilesTest : public ::testing::Test {
  protected:
@@ -42,7 +50,7 @@ class WriteIconFilesTest : public ::testing::Test {
     expected.push_back(IconFile(entries, images));
   }
 
-  void Run(int first, int last) { WriteIconFiles(form.controls, form.platform, first, last); }
+  void Run(int first, int last) { Write(form, first, last); }
 
   // Gives another form the same fields and modules, for one case of a table.
   void CopyInputs(FakeForm& to) const {
@@ -120,7 +128,7 @@ TEST_F(WriteIconFilesTest, GroupsPastSixteenBitsAreWrittenUnderTheirOwnNumbers) 
     module.AddGroup({id, {}}, GroupDirectory({{16, 16, 16, 1, 4, 3, id}}));
     module.AddIcon(id, Image(3, static_cast<std::uint8_t>(number / 256)));
   }
-  WriteIconFiles(many.controls, many.platform, 32767, kGroups);
+  Write(many, 32767, kGroups);
 
   EXPECT_TRUE(many.messages.shown.empty());
   ASSERT_EQ(many.files.written,
@@ -152,7 +160,7 @@ TEST_F(WriteIconFilesTest, ResourceStepFailuresAreNamedWithTheProgramTitle) {
     CopyInputs(fresh);
     fresh.sources.modules[kModulePath].groups[1].second = {status, {}};
 
-    WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
+    Write(fresh, 1, 3);
 
     EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
     EXPECT_EQ(fresh.messages.shown, (std::vector<Message>{{text, L"Morvane"}}));
@@ -185,7 +193,7 @@ TEST_F(WriteIconFilesTest, BrokenGroupsGetNoFileAndEndTheRun) {
     CopyInputs(fresh);
     c.breakIt(fresh.sources.modules[kModulePath]);
 
-    WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
+    Write(fresh, 1, 3);
 
     EXPECT_EQ(fresh.files.written, std::vector<std::wstring>{L"E:\\out\\tool001.ico"});
     EXPECT_EQ(fresh.messages.shown, std::vector<Message>{kCannotExtract});
@@ -220,7 +228,7 @@ TEST_F(WriteIconFilesTest, ARelativeDestinationLiesInTheProgramFolder) {
   FakeForm driveRelative;
   CopyInputs(driveRelative);
   driveRelative.destinationField.text = L"C:out";
-  WriteIconFiles(driveRelative.controls, driveRelative.platform, 1, 1);
+  Write(driveRelative, 1, 1);
   EXPECT_TRUE(driveRelative.files.written.empty());
   const Message missing{
       L"ファイルを書き込めません。\nC:out\\tool001.ico\nフォルダーが見つかりません。",
@@ -258,7 +266,7 @@ TEST_F(WriteIconFilesTest, IconsOfAModuleWithoutGroupsComeFromItsMunFile) {
     if (!c.namedHasGroups) fresh.sources.modules[kModulePath].groups.clear();
     if (c.munExists) fresh.paths.existing.insert(mun);
 
-    WriteIconFiles(fresh.controls, fresh.platform, 1, 3);
+    Write(fresh, 1, 3);
 
     EXPECT_EQ(fresh.sources.opened, c.opened);
     EXPECT_EQ(fresh.messages.shown, c.shown);

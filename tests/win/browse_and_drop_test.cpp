@@ -125,7 +125,7 @@ TEST_F(BrowseAndDrop, TheOpenFileDialogLoadsTheConfirmedFileAndRemembersItsFolde
 }
 
 TEST_F(BrowseAndDrop, CancellingTheOpenFileDialogEmptiesThePreviewButNotTheCounter) {
-  window->logic().LoadIconList(FixtureModule("names").wstring());
+  window->logic().LoadSource(FixtureModule("names").wstring());
   DialogDriver driver([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
   Click(kCommand1Source);
   EXPECT_EQ(Items(), 0);
@@ -237,7 +237,7 @@ TEST_F(BrowseAndDrop, OtherDragsAreRefused) {
 }
 
 TEST_F(BrowseAndDrop, ADroppedIconFileIsRefusedAndChangesNothing) {
-  window->logic().LoadIconList(FixtureModule("names").wstring());
+  window->logic().LoadSource(FixtureModule("names").wstring());
   MessageBoxCatcher boxes;
   IDropTarget* target = TargetOf(Control(kListView1));
   ASSERT_TRUE(target);

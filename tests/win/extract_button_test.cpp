@@ -24,7 +24,7 @@ class ExtractButton : public ::testing::Test {
     window = FormWindow::Create(GetModuleHandleW(nullptr));
     ASSERT_TRUE(window);
     window->Show(SW_SHOWNORMAL);
-    window->logic().LoadIconList(FixtureModule("names").wstring());
+    window->logic().LoadSource(FixtureModule("names").wstring());
     PumpMessages();
   }
   HWND Control(ControlId id) const { return window->Control(id); }
@@ -122,7 +122,7 @@ TEST_F(ExtractButton, AllIconsWritesEveryGroup) {
 
 // Between its files, a long run answers what other threads and programs send the window.
 TEST_F(ExtractButton, ALongRunKeepsAnsweringOtherPrograms) {
-  window->logic().LoadIconList(FixtureModule("many").wstring());
+  window->logic().LoadSource(FixtureModule("many").wstring());
   SetDestination(out.WithBackslash());
   SetAllIcons(true);
   {
@@ -146,7 +146,7 @@ TEST_F(ExtractButton, AFullDiskNamesTheFileAndLeavesNoPartOfIt) {
   const fs::path folder = fs::path(WinePath(disk)) / L"out";
   fs::remove_all(folder);
   fs::create_directories(folder);
-  window->logic().LoadIconList(FixtureModule("many").wstring());
+  window->logic().LoadSource(FixtureModule("many").wstring());
   SetDestination(folder.wstring());
   SetAllIcons(true);
   MessageBoxCatcher boxes;
@@ -172,7 +172,7 @@ TEST_F(ExtractButton, AFullDiskNamesTheFileAndLeavesNoPartOfIt) {
 }
 
 TEST_F(ExtractButton, TheWindowIsBusyWhileAFailureIsShown) {
-  window->logic().LoadIconList(FixtureModule("broken").wstring());
+  window->logic().LoadSource(FixtureModule("broken").wstring());
   SetDestination(out.WithBackslash());
   SetAllIcons(true);
   MessageBoxCatcher boxes;
@@ -218,7 +218,7 @@ TEST_F(ExtractButton, AModulesCodeNeverRuns) {
   const fs::path module = out.path() / "runs_code.dll";
   fs::copy_file(FixtureModule("runs_code"), module);
   const fs::path marker = module.wstring() + L".ran";
-  window->logic().LoadIconList(module.wstring());
+  window->logic().LoadSource(module.wstring());
   SetDestination(out.WithBackslash());
   SetAllIcons(true);
   ClickExtract();

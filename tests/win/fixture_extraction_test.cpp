@@ -5,7 +5,7 @@
 
 #include "tests/common/icon_bytes.h"
 #include "tests/win/message_box_catcher.h"
-#include "tests/win/real_form.h"
+#include "tests/win/real_run.h"
 
 namespace morvane::testing {
 namespace {
@@ -18,7 +18,7 @@ class FixtureExtraction : public ::testing::Test {
  protected:
   void Extract(const std::string& module, std::int16_t first, std::int16_t last) {
     form.SetSource(FixtureModule(module));
-    form.destinationField.text = out.WithBackslash();
+    form.files.destination = out.WithBackslash();
     form.Run(first, last);
   }
   // Runs the extraction and gives the one message box it showed; null unless exactly one.
@@ -32,7 +32,7 @@ class FixtureExtraction : public ::testing::Test {
   }
 
   TempFolder out;
-  RealForm form;
+  RealRun form;
   MessageBoxCatcher boxes;
 };
 
@@ -97,7 +97,7 @@ TEST_F(FixtureExtraction, EachBrokenCaseAloneWritesNothing) {
     SCOPED_TRACE(group);
     TempFolder single;
     form.SetSource(FixtureModule("broken"));
-    form.destinationField.text = single.WithBackslash();
+    form.files.destination = single.WithBackslash();
     const CaughtMessage* shown = RunShowingOneMessage(group, group);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->text, kCannotExtract);
@@ -139,7 +139,7 @@ TEST_F(FixtureExtraction, FilesThatAreNoModule) {
     SCOPED_TRACE(source.string());
     TempFolder dest;
     form.SetSource(source);
-    form.destinationField.text = dest.WithBackslash();
+    form.files.destination = dest.WithBackslash();
     const CaughtMessage* shown = RunShowingOneMessage(1, 3);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->text, L"LoadLibraryEx Error !!");
@@ -159,7 +159,7 @@ TEST_F(FixtureExtraction, BrokenModulesGiveAMessageOrSoundFiles) {
     TempFolder single;
     const std::size_t before = boxes.caught().size();
     form.SetSource(entry.path());
-    form.destinationField.text = single.WithBackslash();
+    form.files.destination = single.WithBackslash();
     form.Run(1, 5);
     const auto files = FilesIn(single.path());
     EXPECT_TRUE(boxes.caught().size() > before || files.size() == 5);
@@ -182,7 +182,7 @@ TEST_F(FixtureExtraction, NamesOutsideAnyCodePage) {
   const fs::path dest = out.path() / L"出力 ø";
   fs::create_directory(dest);
   form.SetSource(source);
-  form.destinationField.text = dest.wstring() + L"\\";
+  form.files.destination = dest.wstring() + L"\\";
   form.Run(1, 1);
   EXPECT_TRUE(boxes.caught().empty());
   EXPECT_EQ(ReadAll(dest / L"アイコン集001.ico"), ExpectedIcon("names001"));
@@ -268,7 +268,7 @@ TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.destination.begin(), c.destination.end()));
     form.SetSource(FixtureModule("names"));
-    form.destinationField.text = c.destination;
+    form.files.destination = c.destination;
     const CaughtMessage* shown = RunShowingOneMessage(1, 5);
     ASSERT_TRUE(shown);
     const std::wstring file = c.destination + (c.destination.back() == L'\\' ? L"" : L"\\");
@@ -284,7 +284,7 @@ TEST_F(FixtureExtraction, AReadOnlyFileOrFolderStaysAsItWas) {
   std::ofstream(kept) << "an older icon";
   ASSERT_TRUE(SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY));
   form.SetSource(FixtureModule("names"));
-  form.destinationField.text = out.WithBackslash();
+  form.files.destination = out.WithBackslash();
   const CaughtMessage* shown = RunShowingOneMessage(1, 5);
   ASSERT_TRUE(shown);
   const std::wstring denied = L"\n書き込みが許可されていません。";
@@ -305,7 +305,7 @@ TEST_F(FixtureExtraction, AReadOnlyFileOrFolderStaysAsItWas) {
 
   const UnwritableFolder folder;
   if (!folder.made()) GTEST_SKIP() << "chattr +i could not make a folder unwritable from this Wine";
-  form.destinationField.text = folder.WithBackslash();
+  form.files.destination = folder.WithBackslash();
   shown = RunShowingOneMessage(1, 5);
   ASSERT_TRUE(shown);
   EXPECT_EQ(shown->text,

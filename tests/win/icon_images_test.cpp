@@ -125,7 +125,7 @@ class IconImages : public ::testing::Test {
   }
   HWND List() const { return window->Control(kListView1); }
   void Load(const fs::path& module) {
-    window->logic().LoadIconList(module.wstring());
+    window->logic().LoadSource(module.wstring());
     PumpMessages();
   }
   void Select(int number) {

@@ -10,6 +10,8 @@
 
 #include "app/win32/form_window.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_counter_label.h"
+#include "preview/counter_font.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
@@ -210,7 +212,7 @@ TEST_F(MainWindowTest, TheCounterHasItsJapaneseFontAndTheRestTheMessageFont) {
 
 TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
   const fs::path module = FixtureModule("names");
-  window->logic().LoadIconList(module.wstring());
+  window->logic().LoadSource(module.wstring());
   PumpMessages();
 
   EXPECT_EQ(window->logic().iconCount(), 5);
@@ -231,7 +233,7 @@ TEST_F(MainWindowTest, LoadingAModuleFillsListCanvasAndCounter) {
 
 TEST_F(MainWindowTest, ASystemFileShowsTheIconsOfItsMunFile) {
   const SystemFileWithMun system("morvane_preview");
-  window->logic().LoadIconList(system.path().wstring());
+  window->logic().LoadSource(system.path().wstring());
   PumpMessages();
 
   EXPECT_EQ(window->logic().iconCount(), 5);
@@ -245,7 +247,7 @@ TEST_F(MainWindowTest, ASystemFileShowsTheIconsOfItsMunFile) {
 
 TEST_F(MainWindowTest, ARealModuleLoadsEveryIcon) {
   const fs::path shell32 = WineModule("shell32.dll");
-  window->logic().LoadIconList(shell32.wstring());
+  window->logic().LoadSource(shell32.wstring());
   PumpMessages();
 
   const int count = static_cast<int>(reinterpret_cast<UINT_PTR>(
@@ -270,7 +272,7 @@ TEST_F(MainWindowTest, SixteenBitModulesShowTheIconsTheyWrite) {
   for (const auto& [name, count] : {std::pair{"library.icl", 5}, std::pair{"app16.exe", 1}}) {
     SCOPED_TRACE(name);
     const fs::path module = FixtureDir() / "modules" / name;
-    window->logic().LoadIconList(module.wstring());
+    window->logic().LoadSource(module.wstring());
     PumpMessages();
     ASSERT_EQ(window->logic().iconCount(), count);
 
@@ -294,7 +296,7 @@ TEST_F(MainWindowTest, SixteenBitModulesShowTheIconsTheyWrite) {
 
 TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
   const fs::path shell32 = WineModule("shell32.dll");
-  window->logic().LoadIconList(shell32.wstring());
+  window->logic().LoadSource(shell32.wstring());
   PumpMessages();
   const std::wstring total = std::to_wstring(window->logic().iconCount());
 
@@ -314,10 +316,10 @@ TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
 
 TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
   const fs::path shell32 = WineModule("shell32.dll");
-  window->logic().LoadIconList(shell32.wstring());
+  window->logic().LoadSource(shell32.wstring());
   ClickItem(9);
   const fs::path module = FixtureModule("names");
-  window->logic().LoadIconList(module.wstring());
+  window->logic().LoadSource(module.wstring());
   PumpMessages();
 
   EXPECT_EQ(ItemTexts(), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5"}));
@@ -331,13 +333,13 @@ TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
 TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
   MessageBoxCatcher boxes;
   const fs::path module = FixtureModule("names");
-  window->logic().LoadIconList(module.wstring());
-  window->logic().LoadIconList(L"C:\\somewhere\\picture.ICO");
+  window->logic().LoadSource(module.wstring());
+  window->logic().LoadSource(L"C:\\somewhere\\picture.ICO");
   EXPECT_EQ(ListView_GetItemCount(List()), 5);  // the refused file changed nothing
 
   HCURSOR pointerBehindBox = nullptr;
   boxes.OnShow([&] { pointerBehindBox = GetCursor(); });
-  window->logic().LoadIconList(FixtureModule("noicons").wstring());
+  window->logic().LoadSource(FixtureModule("noicons").wstring());
   EXPECT_EQ(pointerBehindBox, LoadCursorW(nullptr, IDC_WAIT));  // the load waits
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));      // and is done
   EXPECT_EQ(ListView_GetItemCount(List()), 0);
@@ -362,7 +364,7 @@ TEST(ShortPaths, AreLoadedUnderTheirLongForm) {
   ASSERT_NE(std::wstring(shortName).find(L'~'), std::wstring::npos);
 
   auto window = FormWindow::Create(GetModuleHandleW(nullptr));
-  window->logic().LoadIconList(shortName);
+  window->logic().LoadSource(shortName);
   EXPECT_EQ(WindowText(window->Control(kText1Source)), L"a rather long file name.dll");
   EXPECT_EQ(window->logic().iconCount(), 5);
 }
@@ -419,7 +421,7 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
   const double scale = dpi / 96.0;
 
   const fs::path shell32 = WineModule("shell32.dll");
-  window->logic().LoadIconList(shell32.wstring());
+  window->logic().LoadSource(shell32.wstring());
   PumpMessages();
   RECT client;
   GetClientRect(window->hwnd(), &client);
@@ -459,7 +461,7 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
     if (box) SaveShot(box, L"message_box_" + std::to_wstring(dpi) + L"dpi");
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
-  window->logic().LoadIconList(L"C:\\picture.ico");
+  window->logic().LoadSource(L"C:\\picture.ico");
   shooter.join();
 }
 
@@ -468,19 +470,19 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
 // empties a list of 33,000 items, answers other programs within a second throughout.
 TEST_F(ScaledWindow, EveryLoadOfAHugeModuleKeepsAnswering) {
   const fs::path huge = FixtureModule("huge");
-  window->logic().LoadIconList(huge.wstring());
-  window->logic().LoadIconList(WineModule("shell32.dll").wstring());
+  window->logic().LoadSource(huge.wstring());
+  window->logic().LoadSource(WineModule("shell32.dll").wstring());
   PumpMessages();
   AnswerWatch watch(window->hwnd());
   const auto loadHuge = [&] {
-    window->logic().LoadIconList(huge.wstring());
+    window->logic().LoadSource(huge.wstring());
     PumpMessages();
     ASSERT_EQ(ListView_GetItemCount(List()), 33000);
   };
   loadHuge();
   {
     MessageBoxCatcher boxes;
-    window->logic().LoadIconList(FixtureModule("noicons").wstring());
+    window->logic().LoadSource(FixtureModule("noicons").wstring());
     EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{L"アイコンがありません。"});
   }
   loadHuge();
@@ -490,7 +492,7 @@ TEST_F(ScaledWindow, EveryLoadOfAHugeModuleKeepsAnswering) {
     EXPECT_EQ(ListView_GetItemCount(List()), 0);  // the dialog's reset
   }
   EXPECT_LT(watch.LongestWait(), 1.0);
-  window->logic().LoadIconList(huge.wstring());
+  window->logic().LoadSource(huge.wstring());
   PumpMessages();
   EXPECT_EQ(ImagePixels(1), IconPixels(huge, 1));
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(huge, 1));
@@ -502,7 +504,7 @@ TEST_F(ScaledWindow, EveryLoadOfAHugeModuleKeepsAnswering) {
 TEST_F(ScaledWindow, AModulePastSixteenBitsListsEveryIconWithAWholeCounter) {
   const std::wstring dpi = std::to_wstring(ScreenDpi());
   const fs::path huge = FixtureModule("huge");
-  window->logic().LoadIconList(huge.wstring());
+  window->logic().LoadSource(huge.wstring());
   PumpMessages();
   EXPECT_EQ(window->logic().iconCount(), 33000);
   EXPECT_EQ(ListView_GetItemCount(List()), 33000);
@@ -534,7 +536,7 @@ TEST_F(ScaledWindow, AModulePastSixteenBitsListsEveryIconWithAWholeCounter) {
 
   // Whatever five digits stand in it, the counter of a file of 99,999 icons fits too.
   win32::Win32CounterLabel counter(Control(kLabel3), ScreenDpi());
-  counter.FitText(L"Icon No．： 99999/99999");
+  FitCounterFont(counter, L"Icon No．： 99999/99999");
   for (const wchar_t* text : {L"Icon No．： 11111/99999", L"Icon No．： 88888/99999"}) {
     counter.SetCaption(text);
     EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter)) << text;

@@ -4,7 +4,7 @@
 
 #include "tests/win/message_box_catcher.h"
 #include "tests/win/module_icon_reader.h"
-#include "tests/win/real_form.h"
+#include "tests/win/real_run.h"
 
 namespace morvane::testing {
 namespace {
@@ -18,16 +18,16 @@ TEST_P(WineModuleExtraction, EveryGroupMatchesTheIndependentReading) {
   ASSERT_LT(expected.size(), 1000u);
 
   TempFolder out;
-  RealForm form;
+  RealRun form;
   MessageBoxCatcher boxes;
   form.SetSource(source);
-  form.destinationField.text = out.WithBackslash();
+  form.files.destination = out.WithBackslash();
   form.Run(1, static_cast<std::int16_t>(expected.size()));
 
   EXPECT_TRUE(boxes.caught().empty());
   const auto files = FilesIn(out.path());
   ASSERT_EQ(files.size(), expected.size());
-  const std::wstring base = form.sourceField.text.substr(0, form.sourceField.text.find(L'.'));
+  const std::wstring base = form.files.sourceName.substr(0, form.files.sourceName.find(L'.'));
   for (std::size_t i = 0; i < expected.size(); ++i) {
     wchar_t number[8];
     swprintf(number, 8, L"%03u", static_cast<unsigned>(i + 1));

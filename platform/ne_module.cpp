@@ -1,14 +1,13 @@
 // 16-bit modules and icon libraries, which the resource functions refuse: their icons are read
 // through the module's own resource table, over the mapping of the file.
-#include "formats/group_directory.h"
 #include "formats/ne_resource_table.h"
-#include "platform/win32/win32_resource_modules.h"
+#include "platform/source_file.h"
 
-namespace morvane::win32 {
+namespace morvane {
 
 namespace {
 
-ResourceName NameOf(const NeGroup& group) {
+ResourceName GroupName(const NeGroup& group) {
   if (group.name.empty()) return {group.id, {}};
   std::wstring text;
   for (const char c : group.name) text += static_cast<wchar_t>(static_cast<unsigned char>(c));
@@ -17,18 +16,18 @@ ResourceName NameOf(const NeGroup& group) {
 
 class NeResourceModule final : public ResourceModule {
  public:
-  NeResourceModule(const MappedFile& file, NeResourceTable table)
+  NeResourceModule(const FileContents& file, NeResourceTable table)
       : file_(file), table_(std::move(table)) {}
 
   std::vector<ResourceName> IconGroupNames() override {
     std::vector<ResourceName> names;
-    for (const NeGroup& group : table_.groups) names.push_back(NameOf(group));
+    for (const NeGroup& group : table_.groups) names.push_back(GroupName(group));
     return names;
   }
 
   ResourceData ReadIconGroup(const ResourceName& name) override {
     for (const NeGroup& group : table_.groups) {
-      if (NameOf(group) == name) return Copy(GroupDirectoryPart(file_.bytes(), group.data));
+      if (GroupName(group) == name) return Copy(GroupDirectoryPart(file_.bytes(), group.data));
     }
     return {ResourceStatus::NotFound, {}};
   }
@@ -49,16 +48,16 @@ class NeResourceModule final : public ResourceModule {
     return {ResourceStatus::Ok, std::move(*copy)};
   }
 
-  const MappedFile& file_;
+  const FileContents& file_;
   NeResourceTable table_;
 };
 
 }  // namespace
 
-std::unique_ptr<ResourceModule> OpenNeModule(const MappedFile& file, std::uint64_t header) {
+std::unique_ptr<ResourceModule> OpenNeModule(const FileContents& file, std::uint64_t header) {
   auto table = ReadNeResourceTable(file.bytes(), header);
   if (!table) return nullptr;
   return std::make_unique<NeResourceModule>(file, std::move(*table));
 }
 
-}  // namespace morvane::win32
+}  // namespace morvane

@@ -1,4 +1,4 @@
-#include "platform/win32/quick_selection.h"
+#include "app/win32/quick_selection.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

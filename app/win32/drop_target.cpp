@@ -1,13 +1,29 @@
-#include "platform/win32/drop_target.h"
+#include "app/win32/drop_target.h"
 
 #include <shellapi.h>
 
+#include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
 namespace {
+
+// The storage medium that IDataObject::GetData fills; an empty one (TYMED_NULL) releases nothing.
+class unique_stgmedium {
+ public:
+  unique_stgmedium() = default;
+  unique_stgmedium(const unique_stgmedium&) = delete;
+  unique_stgmedium& operator=(const unique_stgmedium&) = delete;
+  ~unique_stgmedium() { late::ReleaseStgMedium(&medium_); }
+
+  STGMEDIUM* receive() { return &medium_; }
+  const STGMEDIUM& get() const { return medium_; }
+
+ private:
+  STGMEDIUM medium_{};
+};
 
 FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
@@ -70,7 +86,7 @@ DWORD DropTarget::Effect(DWORD keys, DragNotification notification) noexcept {
     const DropEffect effect = handlers_.dragOver(StateOf(keys, notification, offersFileList_));
     return effect == DropEffect::Copy ? DROPEFFECT_COPY : DROPEFFECT_NONE;
   } catch (...) {
-    EndAfterFailure(L"ドラッグの処理");
+    EndAfterFailure(texts::kDragWork);
   }
 }
 
@@ -99,7 +115,7 @@ HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) noexce
   try {
     handlers_.drop(FileList(data));
   } catch (...) {
-    EndAfterFailure(L"ドロップの処理");
+    EndAfterFailure(texts::kDropWork);
   }
   return S_OK;
 }

@@ -1,4 +1,4 @@
-#include "platform/win32/list_tip.h"
+#include "app/win32/list_tip.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
