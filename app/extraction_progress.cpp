@@ -14,8 +14,12 @@ constexpr double kAnswerEvery = 0.1;    // seconds between two looks at the wind
 
 }  // namespace
 
-ExtractionProgress::ExtractionProgress(Button& button, Process& process)
-    : button_(button), process_(process), start_(process.Seconds()), lastAnswered_(start_) {}
+ExtractionProgress::ExtractionProgress(Button& button, Process& process, MessagePump& pump)
+    : button_(button),
+      process_(process),
+      pump_(pump),
+      start_(process.Seconds()),
+      lastAnswered_(start_) {}
 
 bool ExtractionProgress::Written(int written, int total) {
   const double now = process_.Seconds();
@@ -29,7 +33,7 @@ bool ExtractionProgress::Written(int written, int total) {
   }
   if (now - lastAnswered_ < kAnswerEvery) return true;
   lastAnswered_ = now;
-  return process_.AnswerWhileBusy() != Interruption::Stop;
+  return pump_.AnswerWhileBusy() != Interruption::Stop;
 }
 
 }  // namespace morvane

@@ -55,8 +55,8 @@ void MainWindow::mnuSavePng_Click(int line) {
          PngFileName(form_.sourceField.Text(), *selected, *images, which)});
   }
   if (!path) return;
-  if (const auto failure = SavePng((*images)[which], *path, services_.png, services_.files,
-                                   services_.paths)) {
+  if (const auto failure =
+          SavePng((*images)[which], *path, services_.png, services_.files, services_.paths)) {
     services_.messages.Show(*failure);
   }
 }

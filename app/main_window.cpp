@@ -23,8 +23,7 @@ std::wstring MainWindow::SourcePath() const {
 }
 
 void MainWindow::Form_Load() {
-  auto source =
-      SourcePathFromArguments(ArgumentsAfterProgramName(services_.process.CommandLine()));
+  auto source = SourcePathFromArguments(ArgumentsAfterProgramName(services_.process.CommandLine()));
   if (!source) return;
   // Against the folder the program was started in, before anything can change it.
   if (!source->empty() && !IsFullPath(*source)) *source = services_.paths.FullPath(*source);
@@ -50,23 +49,22 @@ RunOutcome MainWindow::cmdMake_Click() {
   }
   if (form_.destinationField.Text().empty()) {
     SetDestinationFolder(form_.destinationField, services_.process.ProgramFolder());
-    services_.process.DoEvents();
+    services_.pump.DoEvents();
   }
   RunOutcome outcome = RunOutcome::Failed;
   {
     const BusyScope busy(form_, busy_);
     const ExtractingCaption caption(form_.extractButton);
-    services_.process.DoEvents();  // shows the busy state before the work starts
+    services_.pump.DoEvents();  // shows the busy state before the work starts
     const auto waiting = Waiting(services_.cursor);
     const auto extracting = Raised(extracting_);
-    ExtractionProgress progress(form_.extractButton, services_.process);
+    ExtractionProgress progress(form_.extractButton, services_.process, services_.pump);
     WriteServices writing = ForWriting();
     outcome = ExtractIcons(FilesOfRun(), writing, form_.allIcons.Checked(),
-                           form_.list.SelectedItem(), iconCount_,
-                           [&](int written, int total) {
+                           form_.list.SelectedItem(), iconCount_, [&](int written, int total) {
                              return progress.Written(written, total) && !closeRequested_;
                            });
-    services_.process.DropWaitingInput();
+    services_.pump.DropWaitingInput();
   }
   if (closeRequested_) services_.process.EndProgram(1);
   return outcome;

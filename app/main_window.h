@@ -10,6 +10,7 @@
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/message_pump.h"
 #include "platform/png_codec.h"
 #include "platform/process.h"
 #include "platform/shell_icons.h"
@@ -42,6 +43,7 @@ struct Services {
   ShellIcons& shell;
   PathNames& paths;
   Process& process;
+  MessagePump& pump;
   FileDialog& fileDialog;
   FolderBrowser& folderBrowser;
   WaitCursor& cursor;

@@ -96,8 +96,9 @@ int wmain(int argc, wchar_t** argv) {
   const double save = MedianMs([&] { morvane::SavePng(image, png, codec, files, paths); });
   DeleteFileW(png.c_str());
 
-  std::printf("icons=%d tip_first_ms=%.1f tip_last_ms=%.1f menu_lines_last_ms=%.1f "
-              "menu_shown_ms=%.1f save_256_png_ms=%.1f\n",
-              last, tipFirst, tipLast, linesLast, menuShown, save);
+  std::printf(
+      "icons=%d tip_first_ms=%.1f tip_last_ms=%.1f menu_lines_last_ms=%.1f "
+      "menu_shown_ms=%.1f save_256_png_ms=%.1f\n",
+      last, tipFirst, tipLast, linesLast, menuShown, save);
   return 0;
 }

@@ -10,8 +10,7 @@ std::optional<Message> MissingSourceFile(const std::wstring& sourceName) {
 }
 
 RunOutcome ExtractIcons(const RunFiles& run, WriteServices& services, bool allIcons,
-                        std::optional<int> selected, int iconCount,
-                        const WriteProgress& progress) {
+                        std::optional<int> selected, int iconCount, const WriteProgress& progress) {
   if (allIcons) return WriteIconFiles(run, services, 1, iconCount, progress);
   if (!selected) {
     services.messages.Show(texts::kSelectAnIcon);

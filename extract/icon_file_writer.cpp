@@ -43,8 +43,7 @@ RunOutcome WriteIconFiles(const RunFiles& run, WriteServices& services, int firs
     services.messages.Show(failure);
     return RunOutcome::Failed;
   };
-  auto file =
-      OpenSourceModule(services.sources, services.paths, run.sourceFolder + run.sourceName);
+  auto file = OpenSourceModule(services.sources, services.paths, run.sourceFolder + run.sourceName);
   if (!file) return fail(file.failure());
   ResourceModule& module = *(*file)->Module();
   auto groups = FindFirstGroup(module);

@@ -16,10 +16,10 @@ namespace morvane {
 
 // What the preview is shown in.
 struct Preview {
-  TextBox& sourceField;  // Text1(1): the source file's bare name
-  Label& folderLabel;    // Label2(1), never shown: the source file's folder, ending in "\"
-  CounterLabel& counter;  // Label3
-  IconListView& list;     // ListView1
+  TextBox& sourceField;    // Text1(1): the source file's bare name
+  Label& folderLabel;      // Label2(1), never shown: the source file's folder, ending in "\"
+  CounterLabel& counter;   // Label3
+  IconListView& list;      // ListView1
   PictureCache& pictures;  // ImageList1
   Canvas& canvas;          // Picture1
 };

@@ -154,8 +154,10 @@ FormWindow::Controls::Controls(const FormWindow& window)
       canvas(window.Control(kPicture1), window.Scale(kCanvasSize), pictures.images()) {}
 
 Form FormWindow::Controls::ForLogic() {
-  return {destinationField, sourceField, destinationBrowse, sourceBrowse, extractButton, allIcons,
-          folderLabel,      counter,     list,              pictures,     canvas};
+  return {destinationField, sourceField,   destinationBrowse,
+          sourceBrowse,     extractButton, allIcons,
+          folderLabel,      counter,       list,
+          pictures,         canvas};
 }
 
 bool FormWindow::OnCreate() noexcept {

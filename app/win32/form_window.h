@@ -13,11 +13,11 @@
 #include "app/win32/list_tip.h"
 #include "app/win32/win32_services.h"
 #include "platform/win32/gdi_owners.h"
-#include "platform/win32/ole_scope.h"
-#include "platform/win32/win32_canvas.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_counter_label.h"
-#include "platform/win32/win32_icon_list_view.h"
+#include "app/win32/ole_scope.h"
+#include "app/win32/win32_canvas.h"
+#include "app/win32/win32_controls.h"
+#include "app/win32/win32_counter_label.h"
+#include "app/win32/win32_icon_list_view.h"
 #include "platform/win32/win32_picture_list.h"
 
 namespace morvane::win32 {

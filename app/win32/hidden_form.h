@@ -31,9 +31,10 @@ class HiddenForm {
   ValueList list_;
   ValuePictures pictures_;
   Win32Services services_;
-  MainWindow logic_{{destinationField_, sourceField_, destinationBrowse_, sourceBrowse_,
-                     extractButton_, allIcons_, folderLabel_, counter_, list_, pictures_, pictures_},
-                    services_.ForLogic()};
+  MainWindow logic_{
+      {destinationField_, sourceField_, destinationBrowse_, sourceBrowse_, extractButton_,
+       allIcons_, folderLabel_, counter_, list_, pictures_, pictures_},
+      services_.ForLogic()};
 };
 
 }  // namespace morvane::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/main_window.h"
+#include "app/win32/win32_message_pump.h"
 #include "platform/win32/wic_png_codec.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_dialogs.h"
@@ -27,13 +28,13 @@ struct Win32Services {
     fileDialog.SetOwner(owner);
     folderBrowser.SetOwner(owner);
     cursor.SetOwner(owner);
-    process.SetOwner(owner);
+    pump.SetOwner(owner);
     clipboard.SetOwner(owner);
   }
 
   Services ForLogic() {
-    return {messages,      sources, files, shell, paths, process, fileDialog,
-            folderBrowser, cursor,  png,   clipboard};
+    return {messages, sources,    files,         shell,  paths, process,
+            pump,     fileDialog, folderBrowser, cursor, png,   clipboard};
   }
 
   Win32MessageBoxes messages;
@@ -42,6 +43,7 @@ struct Win32Services {
   Win32ShellIcons shell;
   Win32PathNames paths;
   Win32Process process;
+  Win32MessagePump pump;
   Win32FileDialog fileDialog;
   Win32FolderBrowser folderBrowser;
   Win32WaitCursor cursor;

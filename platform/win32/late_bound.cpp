@@ -2,6 +2,7 @@
 
 #include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
+#include "platform/win32/written_text.h"
 
 namespace morvane::win32::late {
 
@@ -21,11 +22,7 @@ HMODULE LoadFromSystemFolder(const wchar_t* dll) {
 
 HMODULE LoadByFullPath(const wchar_t* path) { return LoadLibraryW(path); }
 
-std::wstring SystemFolder() {
-  std::wstring folder(GetSystemDirectoryW(nullptr, 0), L'\0');
-  folder.resize(GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
-  return folder;
-}
+std::wstring SystemFolder() { return WrittenText(GetSystemDirectoryW).value_or(L""); }
 
 void* Find(HMODULE module, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(module, name));

@@ -38,11 +38,11 @@ Function* Bound(const wchar_t* dll, const char* name) noexcept {
 
 // late::F(...) calls the system's F, bound on the first call. Every one of them exists in the
 // DLLs of every Windows the program runs on.
-#define MORVANE_LATE(dll, function)                                          \
-  template <class... Arguments>                                              \
-  auto function(Arguments... arguments) {                                    \
-    static const auto bound = Bound<decltype(::function)>(dll, #function);   \
-    return bound(arguments...);                                              \
+#define MORVANE_LATE(dll, function)                                        \
+  template <class... Arguments>                                            \
+  auto function(Arguments... arguments) {                                  \
+    static const auto bound = Bound<decltype(::function)>(dll, #function); \
+    return bound(arguments...);                                            \
   }
 
 MORVANE_LATE(L"comctl32.dll", InitCommonControlsEx)

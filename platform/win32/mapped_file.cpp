@@ -2,22 +2,25 @@
 
 namespace morvane::win32 {
 
-std::optional<ReadOnlyFile> ReadOnlyFile::Open(const std::wstring& path) {
+std::unique_ptr<MappedFile> MappedFile::Open(const std::wstring& path) {
   unique_hfile file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, 0, nullptr)};
   BY_HANDLE_FILE_INFORMATION information{};
-  if (!file || !GetFileInformationByHandle(file.get(), &information)) return std::nullopt;
+  if (!file || !GetFileInformationByHandle(file.get(), &information)) return nullptr;
   const FILETIME written = information.ftLastWriteTime;
   const FileStamp stamp{
       static_cast<std::uint64_t>(information.nFileSizeHigh) << 32 | information.nFileSizeLow,
       static_cast<std::uint64_t>(written.dwHighDateTime) << 32 | written.dwLowDateTime};
-  return ReadOnlyFile(std::move(file), stamp);
+  if (stamp.size == 0 || stamp.size > SIZE_MAX) return nullptr;
+  unique_handle mapping{CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr)};
+  unique_view view{mapping ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0) : nullptr};
+  if (!view) return nullptr;
+  return std::unique_ptr<MappedFile>(
+      new MappedFile(std::move(file), stamp, std::move(mapping), std::move(view)));
 }
 
-std::optional<Bytes> ReadOnlyFile::Copy(std::uint64_t offset, std::uint64_t length) const {
-  if (offset > stamp_.size || length > stamp_.size - offset || length > MAXDWORD) {
-    return std::nullopt;
-  }
+std::optional<Bytes> MappedFile::Copy(std::uint64_t offset, std::uint64_t length) const {
+  if (!bytes_.Has(offset, length) || length > MAXDWORD) return std::nullopt;
   LARGE_INTEGER at{};
   at.QuadPart = static_cast<LONGLONG>(offset);
   Bytes copy(static_cast<std::size_t>(length));
@@ -28,26 +31,6 @@ std::optional<Bytes> ReadOnlyFile::Copy(std::uint64_t offset, std::uint64_t leng
     return std::nullopt;
   }
   return copy;
-}
-
-std::optional<FileView> FileView::Map(const ReadOnlyFile& file) {
-  const std::uint64_t size = file.stamp().size;
-  if (size == 0 || size > SIZE_MAX) return std::nullopt;
-  unique_handle mapping{CreateFileMappingW(file.handle(), nullptr, PAGE_READONLY, 0, 0, nullptr)};
-  if (!mapping) return std::nullopt;
-  unique_view view{MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0)};
-  if (!view) return std::nullopt;
-  const FileBytes bytes(static_cast<const std::uint8_t*>(view.get()),
-                        static_cast<std::size_t>(size));
-  return FileView(std::move(mapping), std::move(view), bytes);
-}
-
-std::unique_ptr<MappedFile> MappedFile::Open(const std::wstring& path) {
-  auto file = ReadOnlyFile::Open(path);
-  if (!file) return nullptr;
-  auto view = FileView::Map(*file);
-  if (!view) return nullptr;
-  return std::unique_ptr<MappedFile>(new MappedFile(std::move(*file), std::move(*view)));
 }
 
 }  // namespace morvane::win32

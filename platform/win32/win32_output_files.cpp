@@ -2,12 +2,24 @@
 
 #include <windows.h>
 
-#include "platform/win32/system_error_text.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
 
 namespace {
+
+// The system's own text for an error code, in the language the system gives it.
+std::wstring SystemErrorText(DWORD code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring result = length && text ? std::wstring(text, length) : std::wstring();
+  LocalFree(text);
+  return result;
+}
+
+WriteError ErrorOf(DWORD code) { return {code, SystemErrorText(code)}; }
 
 bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
   for (const ByteRange& part : parts) {
@@ -34,16 +46,16 @@ std::optional<WriteError> Win32OutputFiles::Write(const std::wstring& path,
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
       !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return WriteError{ERROR_ACCESS_DENIED, SystemErrorText(ERROR_ACCESS_DENIED)};
+    return ErrorOf(ERROR_ACCESS_DENIED);
   }
   // CREATE_ALWAYS truncates an existing file: nothing of an older, longer one survives.
   unique_hfile file{CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (!file) return LastWriteError();
+  if (!file) return ErrorOf(GetLastError());
   const bool written = WriteParts(file.get(), parts);
   std::optional<WriteError> failure;
-  if (!written) failure = LastWriteError();
-  if (!CloseHandle(file.release()) && !failure) failure = LastWriteError();
+  if (!written) failure = ErrorOf(GetLastError());
+  if (!CloseHandle(file.release()) && !failure) failure = ErrorOf(GetLastError());
   if (failure) DeleteFileW(path.c_str());
   return failure;
 }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/win32/busy_input.h"
-
 namespace morvane::win32 {
 
 std::wstring Win32Process::ProgramFolder() {
@@ -20,44 +18,6 @@ std::wstring Win32Process::ProgramFolder() {
 }
 
 std::wstring Win32Process::CommandLine() { return GetCommandLineW(); }
-
-void Win32Process::DoEvents() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-Interruption Win32Process::AnswerWhileBusy() {
-  Interruption asked = Interruption::None;
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    const BusyInput input = WhileBusy(message);
-    if (input == BusyInput::Stop) asked = Interruption::Stop;
-    if (input != BusyInput::Dispatch) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  if (owner_) RedrawWindow(owner_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  return asked;
-}
-
-void Win32Process::DropWaitingInput() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, WM_KEYDOWN, WM_DEADCHAR, PM_REMOVE)) {
-  }
-  while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-  }
-}
 
 double Win32Process::Seconds() {
   LARGE_INTEGER frequency, count;

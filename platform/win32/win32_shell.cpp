@@ -2,7 +2,15 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/written_text.h"
+
 namespace morvane::win32 {
+
+namespace {
+
+DWORD AttributesOf(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
+
+}  // namespace
 
 unsigned Win32ShellIcons::CountIcons(const std::wstring& path) {
   // With the index -1 the "icon" is the number of icons in the file.
@@ -10,42 +18,34 @@ unsigned Win32ShellIcons::CountIcons(const std::wstring& path) {
   return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(count));
 }
 
+// A long form may exceed MAX_PATH.
 std::optional<std::wstring> Win32PathNames::LongPathName(const std::wstring& path) {
-  // Ask for the size first: a long form may exceed MAX_PATH.
-  const DWORD needed = GetLongPathNameW(path.c_str(), nullptr, 0);
-  if (needed == 0) return std::nullopt;
-  std::wstring longPath(needed, L'\0');
-  const DWORD length = GetLongPathNameW(path.c_str(), longPath.data(), needed);
-  if (length == 0 || length >= needed) return std::nullopt;
-  longPath.resize(length);
-  return longPath;
+  return WrittenText([&path](wchar_t* buffer, DWORD room) {
+    return GetLongPathNameW(path.c_str(), buffer, room);
+  });
 }
 
 std::wstring Win32PathNames::WindowsFolder() {
-  std::wstring folder(GetWindowsDirectoryW(nullptr, 0), L'\0');
-  folder.resize(GetWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
-  if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-  return folder;
+  const auto folder = WrittenText(GetWindowsDirectoryW).value_or(L"C:\\Windows");
+  return folder.back() == L'\\' ? folder : folder + L'\\';
 }
 
 bool Win32PathNames::FileExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const DWORD attributes = AttributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32PathNames::FolderExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const DWORD attributes = AttributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::wstring Win32PathNames::FullPath(const std::wstring& path) {
-  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (path.empty() || needed == 0) return path;
-  std::wstring full(needed, L'\0');
-  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-  if (length == 0 || length >= needed) return path;
-  full.resize(length);
-  return full;
+  if (path.empty()) return path;
+  return WrittenText([&path](wchar_t* buffer, DWORD room) {
+           return GetFullPathNameW(path.c_str(), room, buffer, nullptr);
+         })
+      .value_or(path);
 }
 
 }  // namespace morvane::win32

@@ -156,8 +156,8 @@ TEST_F(ExtractCommandTest, FailuresInsideTheRunAreShownWhileBusy) {
   EXPECT_EQ(form.messages.shown,
             (std::vector<Message>{{L"アイコンを選択してください。", L"  バカ ？！・・・"},
                                   {L"LoadLibraryEx Error !!", L"Morvane"}}));
-  for (const wchar_t* message : {L"Message アイコンを選択してください。",
-                                 L"Message LoadLibraryEx Error !!"}) {
+  for (const wchar_t* message :
+       {L"Message アイコンを選択してください。", L"Message LoadLibraryEx Error !!"}) {
     const auto shown = std::find(form.journal.begin(), form.journal.end(), message);
     EXPECT_EQ(*std::find_if(std::make_reverse_iterator(shown), form.journal.rend(),
                             [](const std::wstring& s) { return s.rfind(L"cmdMake", 0) == 0; }),
@@ -170,9 +170,9 @@ TEST_F(ExtractCommandTest, FailuresInsideTheRunAreShownWhileBusy) {
 TEST_F(ExtractCommandTest, AllIconsOfAFileWithNoneStillOpensTheModule) {
   form.destinationField.text = L"E:\\out\\";
   form.allIcons.checked = true;
-  form.sources.modules[L"D:\\plain.txt"];  // a module without icon groups
+  form.sources.modules[L"D:\\plain.txt"];    // a module without icon groups
   form.window.LoadSource(L"D:\\plain.txt");  // no icons: iconCount 0, fields emptied
-  form.sourceField.text = L"plain.txt";    // typed back by hand
+  form.sourceField.text = L"plain.txt";      // typed back by hand
   form.folderLabel.caption = L"D:\\";
   form.messages.shown.clear();
 

@@ -21,7 +21,8 @@ using Journal = std::vector<std::wstring>;
 
 class RecordedTextBox final : public ValueTextBox {
  public:
-  RecordedTextBox(std::wstring name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
+  RecordedTextBox(std::wstring name, Journal& journal)
+      : name_(std::move(name)), journal_(journal) {}
   void SetText(const std::wstring& value) override {
     journal_.push_back(name_ + L"=" + value);
     ValueTextBox::SetText(value);
@@ -197,7 +198,7 @@ class FakePathNames final : public PathNames {
   std::wstring currentFolder = L"C:\\Start\\";
 };
 
-class FakeProcess final : public Process {
+class FakeProcess final : public Process, public MessagePump {
  public:
   explicit FakeProcess(Journal& journal) : journal_(journal) {}
   std::wstring ProgramFolder() override { return programFolder; }
@@ -305,14 +306,17 @@ struct FakeForm {
   FakePngCodec png;
   FakeClipboard clipboard;
 
-  Form form{destinationField, sourceField, destinationBrowse, sourceBrowse, extractButton, allIcons,
-            folderLabel,      counter,     list,              pictures,     pictures};
-  Services services{messages,      sources, files, shell, paths, process, fileDialog,
-                    folderBrowser, cursor,  png,   clipboard};
+  Form form{destinationField, sourceField, destinationBrowse, sourceBrowse, extractButton,
+            allIcons,         folderLabel, counter,           list,         pictures,
+            pictures};
+  Services services{messages, sources,    files,         shell,  paths, process,
+                    process,  fileDialog, folderBrowser, cursor, png,   clipboard};
   MainWindow window{form, services};
 
   // What the list shows of item n: its text and its picture.
-  std::wstring Shown(int n) { return std::to_wstring(n) + L" " + pictures.at[window.ListView1_PictureOf(n)]; }
+  std::wstring Shown(int n) {
+    return std::to_wstring(n) + L" " + pictures.at[window.ListView1_PictureOf(n)];
+  }
   bool ButtonsEnabled() const {
     return extractButton.enabled && destinationBrowse.enabled && sourceBrowse.enabled;
   }

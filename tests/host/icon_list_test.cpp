@@ -48,9 +48,9 @@ TEST_F(LoadIconListTest, LoadsEveryIconAsANumberedItem) {
   EXPECT_FALSE(form.pictures.keeping);  // what was drawn is shown
   EXPECT_EQ(form.counter.caption, L"Icon No．： 1/3");
   EXPECT_EQ(form.pictures.batches, 1);  // the canvas's: the list has shown nothing yet
-  EXPECT_EQ(ShownItems(), (std::vector<std::wstring>{L"1 D:\\apps\\tool.exe#0",
-                                                     L"2 D:\\apps\\tool.exe#1",
-                                                     L"3 D:\\apps\\tool.exe#2"}));
+  EXPECT_EQ(ShownItems(),
+            (std::vector<std::wstring>{L"1 D:\\apps\\tool.exe#0", L"2 D:\\apps\\tool.exe#1",
+                                       L"3 D:\\apps\\tool.exe#2"}));
   EXPECT_EQ(form.cursor.states, (std::vector<bool>{true, false}));
   // The list lets go of its pictures before its items go.
   EXPECT_TRUE(Before(form.journal, L"Icons=none", L"ListItems.Clear"));
@@ -189,7 +189,8 @@ TEST_F(LoadIconListTest, CountsBeyondSixteenBitsAreWhole) {
     const int whole = static_cast<int>(std::min(count, 2147483647u));
     EXPECT_EQ(form.window.iconCount(), whole);
     EXPECT_EQ(form.list.items, whole);
-    EXPECT_EQ(form.Shown(whole), std::to_wstring(whole) + L" C:\\huge.dll#" + std::to_wstring(whole - 1));
+    EXPECT_EQ(form.Shown(whole),
+              std::to_wstring(whole) + L" C:\\huge.dll#" + std::to_wstring(whole - 1));
     EXPECT_EQ(form.counter.caption, L"Icon No．： 1/" + std::to_wstring(whole));
   }
 }
@@ -223,8 +224,8 @@ TEST(CounterText, IsNeverPadded) {
 TEST(FitCounterFont, KeepsTheLargestHeightAtWhichAnyDigitsFit) {
   testing::FakeCounter counter;
   const std::wstring text = L"No 1/1";  // 6 characters; with 8s, 2 of them wide
-  for (const auto& [width, height] : {std::pair{1000, 13}, std::pair{50, 13}, std::pair{49, 12},
-                                      std::pair{3, 1}}) {
+  for (const auto& [width, height] :
+       {std::pair{1000, 13}, std::pair{50, 13}, std::pair{49, 12}, std::pair{3, 1}}) {
     counter.room = {width, 13};
     FitCounterFont(counter, text);
     EXPECT_EQ(counter.fontHeight, height) << width;

@@ -263,10 +263,12 @@ bool PressLeftButton(bool down) {
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &input, sizeof input);
-  return WaitUntil([down] {
-    PumpMessages();
-    return (GetAsyncKeyState(VK_LBUTTON) < 0) == down;
-  }, 5000);
+  return WaitUntil(
+      [down] {
+        PumpMessages();
+        return (GetAsyncKeyState(VK_LBUTTON) < 0) == down;
+      },
+      5000);
 }
 
 // Drags the file from this process onto the program's list with the left button, as a user

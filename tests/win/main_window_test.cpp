@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "app/win32/form_window.h"
-#include "platform/win32/win32_controls.h"
-#include "platform/win32/win32_counter_label.h"
+#include "app/win32/win32_controls.h"
+#include "app/win32/win32_counter_label.h"
 #include "preview/counter_font.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/gui_helpers.h"

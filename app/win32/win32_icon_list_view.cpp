@@ -1,4 +1,4 @@
-#include "platform/win32/win32_icon_list_view.h"
+#include "app/win32/win32_icon_list_view.h"
 
 #include <string>
 

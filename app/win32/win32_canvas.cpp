@@ -1,4 +1,4 @@
-#include "platform/win32/win32_canvas.h"
+#include "app/win32/win32_canvas.h"
 
 #include "platform/win32/late_bound.h"
 

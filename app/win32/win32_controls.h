@@ -28,7 +28,9 @@ class Win32Label final : public Label {
  public:
   explicit Win32Label(HWND window) : window_(window) {}
   std::wstring Caption() const override { return WindowText(window_); }
-  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
+  void SetCaption(const std::wstring& caption) override {
+    SetWindowTextW(window_, caption.c_str());
+  }
 
  private:
   HWND window_;
@@ -37,7 +39,9 @@ class Win32Label final : public Label {
 class Win32Button final : public Button {
  public:
   explicit Win32Button(HWND window) : window_(window) {}
-  void SetCaption(const std::wstring& caption) override { SetWindowTextW(window_, caption.c_str()); }
+  void SetCaption(const std::wstring& caption) override {
+    SetWindowTextW(window_, caption.c_str());
+  }
   void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
 
  private:
@@ -47,7 +51,9 @@ class Win32Button final : public Button {
 class Win32CheckBox final : public CheckBox {
  public:
   explicit Win32CheckBox(HWND window) : window_(window) {}
-  bool Checked() const override { return SendMessageW(window_, BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
+  bool Checked() const override {
+    return SendMessageW(window_, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
+  }
   void SetChecked(bool checked) override {
     SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }

@@ -1,9 +1,8 @@
-#include "platform/win32/win32_counter_label.h"
-
-#include <cstdint>
+#include "app/win32/win32_counter_label.h"
 
 #include "platform/program_texts.h"
-#include "platform/win32/win32_controls.h"
+#include "app/win32/win32_controls.h"
+#include "platform/win32/text_ink.h"
 
 namespace morvane::win32 {
 
@@ -32,33 +31,12 @@ PixelSize Win32CounterLabel::Room() const {
   return {room.right, room.bottom};
 }
 
-// Drawn as the label draws it, on a white canvas twice the label's size.
+// Drawn as the label draws it, with room to spare: twice the label's size.
 PixelSize Win32CounterLabel::InkOf(const std::wstring& text, int height) {
-  const PixelSize room = Room();
-  const int width = 2 * room.width, depth = 2 * room.height;
-  void* bits = nullptr;
-  const unique_hbitmap canvas{DibSection(width, depth, &bits)};
-  const unique_hdc dc{CreateCompatibleDC(nullptr)};
   if (height != measuredHeight_) measuredFont_.reset(CounterFont(height));
   measuredHeight_ = height;
-  if (!canvas || !dc || !measuredFont_) return {};
-  {
-    const SelectedObject onCanvas(dc.get(), canvas.get()), inFont(dc.get(), measuredFont_.get());
-    RECT area{0, 0, width, depth};
-    FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawTextW(dc.get(), text.c_str(), -1, &area, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
-    GdiFlush();
-  }
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  PixelSize ink;
-  for (int y = 0; y < depth; ++y) {
-    for (int x = 0; x < width; ++x) {
-      if ((pixels[y * width + x] & 0xFFFFFF) == 0xFFFFFF) continue;
-      if (x + 1 > ink.width) ink.width = x + 1;
-      ink.height = y + 1;
-    }
-  }
-  return ink;
+  const PixelSize room = Room();
+  return TextInk(measuredFont_.get(), text, {2 * room.width, 2 * room.height});
 }
 
 void Win32CounterLabel::SetFontHeight(int height) {
