@@ -12,7 +12,7 @@ constexpr int kClientHeight = 317;
 constexpr int kCanvasSize = 32;
 
 // A counter is a label whose text stays on one line.
-enum class ControlKind { PictureBox, Frame, CheckBox, Button, TextBox, Label, Counter, ListView };
+enum class ControlKind { kPictureBox, kFrame, kCheckBox, kButton, kTextBox, kLabel, kCounter, kListView };
 
 enum ControlId : int {
   kPicture1 = 1001,
@@ -41,19 +41,19 @@ struct ControlLayout {
 
 // In the order the window creates them.
 inline constexpr std::array<ControlLayout, 13> kFormLayout{{
-    {kPicture1, ControlKind::PictureBox, L"", 284, 40, 32, 32, 11, true},
-    {kFrame1, ControlKind::Frame, L"", 4, 0, 321, 93, 8, true},
-    {kCheck1, ControlKind::CheckBox, texts::kAllIcons, 244, 12, 73, 16, 9, true},
-    {kCmdMake, ControlKind::Button, texts::kExtract, 116, 12, 93, 17, 4, true},
-    {kText1Source, ControlKind::TextBox, L"", 12, 68, 221, 18, 1, true},
-    {kText1Destination, ControlKind::TextBox, L"", 12, 32, 221, 18, 0, true},
-    {kCommand1Source, ControlKind::Button, texts::kBrowse, 240, 68, 37, 17, 3, true},
-    {kCommand1Destination, ControlKind::Button, texts::kBrowse, 240, 32, 37, 17, 2, true},
-    {kLabel3, ControlKind::Counter, texts::kCounterBeforeLoad, 104, 52, 126, 13, 12, true},
-    {kLabel1Source, ControlKind::Label, texts::kSourceLabel, 16, 52, 65, 12, 6, true},
-    {kLabel1Destination, ControlKind::Label, texts::kDestinationLabel, 16, 16, 79, 12, 5, true},
-    {kLabel2Folder, ControlKind::Label, L"", 240, 52, 36, 12, 7, false},
-    {kListView1, ControlKind::ListView, L"", 3, 96, 323, 217, 10, true},
+    {kPicture1, ControlKind::kPictureBox, L"", 284, 40, 32, 32, 11, true},
+    {kFrame1, ControlKind::kFrame, L"", 4, 0, 321, 93, 8, true},
+    {kCheck1, ControlKind::kCheckBox, texts::kAllIcons, 244, 12, 73, 16, 9, true},
+    {kCmdMake, ControlKind::kButton, texts::kExtract, 116, 12, 93, 17, 4, true},
+    {kText1Source, ControlKind::kTextBox, L"", 12, 68, 221, 18, 1, true},
+    {kText1Destination, ControlKind::kTextBox, L"", 12, 32, 221, 18, 0, true},
+    {kCommand1Source, ControlKind::kButton, texts::kBrowse, 240, 68, 37, 17, 3, true},
+    {kCommand1Destination, ControlKind::kButton, texts::kBrowse, 240, 32, 37, 17, 2, true},
+    {kLabel3, ControlKind::kCounter, texts::kCounterBeforeLoad, 104, 52, 126, 13, 12, true},
+    {kLabel1Source, ControlKind::kLabel, texts::kSourceLabel, 16, 52, 65, 12, 6, true},
+    {kLabel1Destination, ControlKind::kLabel, texts::kDestinationLabel, 16, 16, 79, 12, 5, true},
+    {kLabel2Folder, ControlKind::kLabel, L"", 240, 52, 36, 12, 7, false},
+    {kListView1, ControlKind::kListView, L"", 3, 96, 323, 217, 10, true},
 }};
 
 // A control's row of the layout; every id has one.

@@ -21,7 +21,7 @@ class ContentsSourceFile final : public SourceFile {
     return module_.get();
   }
 
-  bool ShellReaderStaysInFile() const override {
+  bool SafeForShell() const override {
     return morvane::ShellReaderStaysInFile(file_->bytes().data(), file_->bytes().size());
   }
 

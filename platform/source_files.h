@@ -28,7 +28,7 @@ class SourceFile {
   virtual ResourceModule* Module() = 0;
   // Whether the shell's icon reader, which follows the file's offsets as they stand, stays
   // inside it. A file that is no module is the shell's to judge.
-  virtual bool ShellReaderStaysInFile() const = 0;
+  virtual bool SafeForShell() const = 0;
   virtual FileStamp Stamp() const = 0;
 };
 

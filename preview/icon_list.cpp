@@ -80,7 +80,7 @@ std::optional<int> LoadIconList(const Preview& preview, LoadServices& services,
   // The icons may live in another file than the one named; the fields keep the named one. The
   // shell reads only a file whose offsets it can follow without leaving it.
   const IconSource source = OpenIconSource(services.sources, services.paths, path);
-  const bool readable = !source.file || source.file->ShellReaderStaysInFile();
+  const bool readable = !source.file || source.file->SafeForShell();
   const int count = readable ? IconCountOf(services.shell.CountIcons(source.path)) : 0;
   if (count < 1) {
     services.messages.Show(texts::kNoIcons);

@@ -39,7 +39,7 @@ bool PictureCache::ShellMayRead(const SourceFile* held) {
   if (!held) return true;  // a file that cannot be opened is the shell's to judge
   if (held->Stamp() == file_.checked) return safe_;
   // Changed since it was last checked: look again, at the file as the shell will read it.
-  safe_ = held->ShellReaderStaysInFile();
+  safe_ = held->SafeForShell();
   file_.checked = held->Stamp();
   return safe_;
 }

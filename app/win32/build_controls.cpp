@@ -19,21 +19,21 @@ struct ControlClass {
 
 ControlClass ClassOf(ControlKind kind) {
   switch (kind) {
-    case ControlKind::PictureBox:
+    case ControlKind::kPictureBox:
       return {WC_STATICW, SS_OWNERDRAW, 0};
-    case ControlKind::Frame:
+    case ControlKind::kFrame:
       return {WC_BUTTONW, BS_GROUPBOX, 0};
-    case ControlKind::CheckBox:
+    case ControlKind::kCheckBox:
       return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::Button:
+    case ControlKind::kButton:
       return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::TextBox:
+    case ControlKind::kTextBox:
       return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::Label:
+    case ControlKind::kLabel:
       return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::Counter:
+    case ControlKind::kCounter:
       return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
-    case ControlKind::ListView:
+    case ControlKind::kListView:
       return {WC_LISTVIEWW,
               LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE |
                   LVS_OWNERDATA | WS_TABSTOP,

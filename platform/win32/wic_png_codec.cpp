@@ -12,7 +12,7 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-constexpr UINT kLargestSide = 4096;  // more than any icon's image
+constexpr UINT kLargestPngSide = 4096;  // more than any icon's image
 
 ComPtr<IWICImagingFactory> Factory() {
   ComPtr<IWICImagingFactory> factory;
@@ -84,7 +84,7 @@ std::optional<BgraImage> WicPngCodec::Decode(const Bytes& png) {
   }
   UINT width = 0, height = 0;
   if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
-      width > kLargestSide || height > kLargestSide) {
+      width > kLargestPngSide || height > kLargestPngSide) {
     return std::nullopt;
   }
   BgraImage image{static_cast<int>(width), static_cast<int>(height),

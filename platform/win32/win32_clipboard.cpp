@@ -8,7 +8,7 @@ namespace morvane::win32 {
 
 namespace {
 
-unique_hglobal Copy(const Bytes& bytes) {
+unique_hglobal GlobalCopyOf(const Bytes& bytes) {
   unique_hglobal memory{GlobalAlloc(GMEM_MOVEABLE, bytes.size())};
   void* at = memory ? GlobalLock(memory.get()) : nullptr;
   if (!at) return {};
@@ -47,7 +47,7 @@ bool Hand(UINT format, unique_hglobal memory) {
 }  // namespace
 
 bool Win32Clipboard::PutImage(const Bytes& dibV5, const Bytes& png) {
-  unique_hglobal dib = Copy(dibV5), file = Copy(png);
+  unique_hglobal dib = GlobalCopyOf(dibV5), file = GlobalCopyOf(png);
   if (!dib || !file) return false;
   const OpenedClipboard clipboard(owner_);
   if (!clipboard || !EmptyClipboard()) return false;

@@ -36,7 +36,7 @@ class FakeSourceFile final : public SourceFile {
   }
   ~FakeSourceFile() override { --live_; }
   ResourceModule* Module() override { return &module_; }
-  bool ShellReaderStaysInFile() const override { return readable_; }
+  bool SafeForShell() const override { return readable_; }
   FileStamp Stamp() const override { return stamp_; }
 
  private:

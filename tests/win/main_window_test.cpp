@@ -382,8 +382,8 @@ bool CaptionFits(HWND control, ControlKind kind) {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
   RECT room;
   GetClientRect(control, &room);
-  if (kind == ControlKind::Label || kind == ControlKind::Counter) {
-    const bool oneLine = kind == ControlKind::Counter;
+  if (kind == ControlKind::kLabel || kind == ControlKind::kCounter) {
+    const bool oneLine = kind == ControlKind::kCounter;
     const int width = oneLine ? 2 * room.right : room.right, height = 4 * room.bottom;
     const Pixels ink = DrawnPixels(width, height, [&](HDC dc) {
       SelectObject(dc, font);
@@ -408,8 +408,8 @@ bool CaptionFits(HWND control, ControlKind kind) {
   GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  if (kind == ControlKind::Button) InflateRect(&room, -2 * GetSystemMetrics(SM_CXEDGE), -2);
-  if (kind == ControlKind::CheckBox) room.right -= GetSystemMetrics(SM_CXMENUCHECK) + 2;
+  if (kind == ControlKind::kButton) InflateRect(&room, -2 * GetSystemMetrics(SM_CXEDGE), -2);
+  if (kind == ControlKind::kCheckBox) room.right -= GetSystemMetrics(SM_CXMENUCHECK) + 2;
   return extent.cx <= room.right - room.left && extent.cy <= room.bottom - room.top;
 }
 
@@ -434,7 +434,7 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
     EXPECT_NEAR(place.top, c.y * scale, 1);
     EXPECT_NEAR(place.right - place.left, c.width * scale, 1);
     EXPECT_NEAR(place.bottom - place.top, c.height * scale, 1);
-    if (c.visible && c.kind != ControlKind::ListView && c.kind != ControlKind::PictureBox) {
+    if (c.visible && c.kind != ControlKind::kListView && c.kind != ControlKind::kPictureBox) {
       EXPECT_TRUE(CaptionFits(Control(c.id), c.kind)) << WindowText(Control(c.id)).size();
     }
   }
@@ -509,7 +509,7 @@ TEST_F(ScaledWindow, AModulePastSixteenBitsListsEveryIconWithAWholeCounter) {
   EXPECT_EQ(window->logic().iconCount(), 33000);
   EXPECT_EQ(ListView_GetItemCount(List()), 33000);
   EXPECT_EQ(Counter(), L"Icon No．： 1/33000");
-  EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter));
+  EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::kCounter));
   EXPECT_EQ(ImagePixels(1), IconPixels(huge, 1));
   SaveShot(window->hwnd(), L"huge_loaded_" + dpi + L"dpi");
 
@@ -519,7 +519,7 @@ TEST_F(ScaledWindow, AModulePastSixteenBitsListsEveryIconWithAWholeCounter) {
   PumpMessages();
   EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 32999);
   EXPECT_EQ(Counter(), L"Icon No．： 33000/33000");
-  EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter));
+  EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::kCounter));
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(huge, 33000));
   EXPECT_EQ(ImagePixels(32768), IconPixels(huge, 32768));
   EXPECT_NE(IconPixels(huge, 33000), IconPixels(huge, 32999));  // the check tells them apart
@@ -539,7 +539,7 @@ TEST_F(ScaledWindow, AModulePastSixteenBitsListsEveryIconWithAWholeCounter) {
   FitCounterFont(counter, L"Icon No．： 99999/99999");
   for (const wchar_t* text : {L"Icon No．： 11111/99999", L"Icon No．： 88888/99999"}) {
     counter.SetCaption(text);
-    EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::Counter)) << text;
+    EXPECT_TRUE(CaptionFits(Control(kLabel3), ControlKind::kCounter)) << text;
   }
 }
 

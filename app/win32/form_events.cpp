@@ -1,0 +1,49 @@
+// The window's answers to its controls' events: clicks, the list's notifications, and the menu
+// that a right click or the menu key asks for.
+#include "app/win32/form_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "app/win32/icon_menu.h"
+
+namespace morvane::win32 {
+
+bool FormWindow::OnContextMenu(HWND from, LPARAM at) {
+  if (!logic_) return false;
+  const POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  // The canvas lets the mouse through to the window: a right click on it comes from there.
+  RECT canvas;
+  GetWindowRect(Control(kPicture1), &canvas);
+  const bool onCanvas = from == hwnd_ && PtInRect(&canvas, screen);
+  if (from != Control(kListView1) && !onCanvas) return false;
+  ShowIconMenu(hwnd_, Control(kListView1), screen, *logic_);
+  return true;
+}
+
+void FormWindow::OnCommand(int id, int code) {
+  if (code != BN_CLICKED || !logic_) return;
+  if (id == kCmdMake) logic_->cmdMake_Click();
+  if (id == kCommand1Destination) logic_->Command1_Click(0);
+  if (id == kCommand1Source) logic_->Command1_Click(1);
+}
+
+LRESULT FormWindow::OnNotify(NMHDR& header) {
+  if (header.idFrom != kListView1 || !logic_) return 0;
+  if (header.code == LVN_GETDISPINFOW) {
+    controls_->list.Describe(reinterpret_cast<NMLVDISPINFOW&>(header),
+                             [this](int item) { return logic_->ListView1_PictureOf(item); });
+  } else if (header.code == NM_CLICK) {
+    logic_->ListView1_Click();
+  } else if (header.code == LVN_KEYDOWN) {
+    const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
+    if (key.wVKey == 'C' && GetKeyState(VK_CONTROL) < 0) logic_->mnuCopy_Click();
+  } else if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const bool selected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);
+    if ((change.uChanged & LVIF_STATE) && selected) logic_->ListView1_SelectionChanged();
+  }
+  return 0;
+}
+
+}  // namespace morvane::win32
