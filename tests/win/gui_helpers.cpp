@@ -105,6 +105,19 @@ void PumpMessages() {
   }
 }
 
+::testing::AssertionResult WaitFor(const char* what, const std::function<bool()>& condition,
+                                   DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    PumpMessages();
+    if (condition()) return ::testing::AssertionSuccess();
+    if (GetTickCount64() >= deadline) {
+      return ::testing::AssertionFailure() << "waited " << timeoutMs << " ms for " << what;
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
 bool SaveScreenshot(HWND window, const std::wstring& pngPath) {
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);

@@ -2,6 +2,8 @@
 // Reading pixels and taking screenshots in tests that drive the real window.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -22,6 +24,11 @@ Pixels ShownPixels(HWND window, int size);
 
 // Handles every message waiting for this thread.
 void PumpMessages();
+
+// Checks `condition` every 10 ms, handling this thread's messages meanwhile, for up to
+// `timeoutMs`; a failure names what it waited for and how long.
+::testing::AssertionResult WaitFor(const char* what, const std::function<bool()>& condition,
+                                   DWORD timeoutMs = 20000);
 
 // Another thread that keeps sending a window a message, as other programs do, for as long as it
 // lives: how long the window ever took to answer one.

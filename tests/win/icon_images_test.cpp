@@ -157,6 +157,17 @@ HWND FindTip() {
   return tip;
 }
 
+std::wstring TipText(HWND tip, HWND list) {
+  wchar_t text[512]{};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = list;
+  tool.uId = 1;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
 // The tip follows the mouse from item to item, with a line per image of that item's group.
 TEST_F(IconImages, TheTipShowsTheImagesOfTheItemUnderTheMouse) {
   const struct {
@@ -184,20 +195,17 @@ TEST_F(IconImages, TheTipShowsTheImagesOfTheItemUnderTheMouse) {
         PumpMessages();
       }
       PostMessageW(List(), WM_MOUSEMOVE, 0, MAKELPARAM(onItem.x, onItem.y));
-      for (int waited = 0; waited < 500 && (waited < 10 || !IsWindowVisible(tip)); ++waited) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpMessages();
-      }
-      EXPECT_TRUE(IsWindowVisible(tip))
-          << number << (WindowFromPoint(at) == List() ? "" : ", another window under the mouse");
-      wchar_t text[512]{};
-      TTTOOLINFOW tool{};
-      tool.cbSize = sizeof tool;
-      tool.hwnd = List();
-      tool.uId = 1;
-      tool.lpszText = text;
-      SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-      EXPECT_EQ(std::wstring(text), ExpectedTip(m.icons[number - 1])) << number;
+      const std::wstring expected = ExpectedTip(m.icons[number - 1]);
+      std::wstring shown;
+      EXPECT_TRUE(WaitFor(
+          "the item's tip",
+          [&] {
+            shown = TipText(tip, List());
+            return IsWindowVisible(tip) && shown == expected;
+          },
+          5000))
+          << number << (WindowFromPoint(at) == List() ? "" : ", another window under the mouse")
+          << "\nshown: " << shown << "\nexpected: " << expected;
     }
   }
   SaveScreenshot(window->hwnd(),

@@ -34,15 +34,20 @@ BOOL CALLBACK FindOfClass(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
-// Waits up to `timeoutMs` for a visible top-level window of the process and class.
-HWND WaitForWindow(DWORD processId, const wchar_t* className, DWORD timeoutMs = 20000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    Found found{processId, className};
-    EnumWindows(FindOfClass, reinterpret_cast<LPARAM>(&found));
-    if (found.window) return found.window;
-    Sleep(50);
-  }
-  return nullptr;
+// A visible top-level window of the process and class, or null.
+HWND WindowOf(DWORD processId, const wchar_t* className) {
+  Found found{processId, className};
+  EnumWindows(FindOfClass, reinterpret_cast<LPARAM>(&found));
+  return found.window;
+}
+
+// Waits for a visible top-level window of the process and class; null when none came.
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const char* what,
+                   DWORD timeoutMs = 20000) {
+  HWND window = nullptr;
+  EXPECT_TRUE(WaitFor(
+      what, [&] { return (window = WindowOf(processId, className)) != nullptr; }, timeoutMs));
+  return window;
 }
 
 // A control's text in another process: GetWindowText does not ask another program's controls.
@@ -50,15 +55,6 @@ std::wstring RemoteText(HWND control) {
   wchar_t text[256]{};
   SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-template <class Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 20000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
-    if (condition()) return true;
-    Sleep(10);
-  }
-  return false;
 }
 
 const fs::path& Shots() {
@@ -79,7 +75,7 @@ class RunningProgram {
                         folder_.path().c_str(), &startup, &process_)) {
       return;
     }
-    main_ = WaitForWindow(process_.dwProcessId, L"MainForm");
+    main_ = WaitForWindow(process_.dwProcessId, L"MainForm", "the main window");
   }
   ~RunningProgram() {
     if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
@@ -98,24 +94,34 @@ class RunningProgram {
   fs::path exe() const { return folder_.path() / "Morvane.exe"; }
 
   // Loads a file as a user does: the source's browse button, the name typed into the dialog.
-  bool LoadThroughTheDialog(const fs::path& file, int icons) {
+  ::testing::AssertionResult LoadThroughTheDialog(const fs::path& file, int icons) {
     PostMessageW(Control(kCommand1Source), BM_CLICK, 0, 0);
-    const HWND dialog = WaitForWindow(id(), L"#32770");
-    if (!dialog) return false;
-    Sleep(300);  // let the dialog finish showing its folder
+    const HWND dialog = WaitForWindow(id(), L"#32770", "the open-file dialog");
+    if (!dialog) return ::testing::AssertionFailure() << "no open-file dialog";
+    // The name goes in once the dialog has shown its folder and set its own name box.
     HWND nameBox = GetDlgItem(dialog, cmb13);
-    SetWindowTextW(nameBox ? nameBox : GetDlgItem(dialog, edt1), file.c_str());
+    if (!nameBox) nameBox = GetDlgItem(dialog, edt1);
+    const auto folderShown = WaitFor(
+        "the dialog's folder and its name box",
+        [&] {
+          return FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr) &&
+                 RemoteText(nameBox) == L"*.*";
+        },
+        5000);
+    if (!folderShown) return folderShown;
+    SetWindowTextW(nameBox, file.c_str());
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     const HWND list = Control(kListView1);
-    return WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == icons; });
+    return WaitFor("the list's items",
+                   [&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == icons; });
   }
 
   // Every icon, into the program's own folder: the destination is left empty. True once the
   // Extract button tells how far the run has come.
-  bool ExtractAll() {
+  ::testing::AssertionResult ExtractAll() {
     SendMessageW(Control(kCheck1), BM_SETCHECK, BST_CHECKED, 0);
     PostMessageW(Control(kCmdMake), BM_CLICK, 0, 0);
-    return WaitUntil([&] {
+    return WaitFor("the run's progress on the Extract button", [&] {
       const std::wstring caption = RemoteText(Control(kCmdMake));
       return caption.rfind(L"抽出中 ", 0) == 0 && caption.back() == L'%';
     });
@@ -187,7 +193,6 @@ TEST(InteractiveProgram, ALongExtractionEndsBetweenTwoFilesOnEveryCloseRequest) 
     EXPECT_EQ(RemoteText(program.Control(kText1Source)), L"huge.dll");
     EXPECT_EQ(RemoteText(program.Control(kLabel3)), L"Icon No．： 1/33000");
     if (first) {
-      Sleep(500);  // another process paints in its own time
       EXPECT_TRUE(
           SaveScreenshot(program.main(), (Shots() / L"morvane_after_open_dialog.png").wstring()));
     }
@@ -219,9 +224,14 @@ TEST(InteractiveProgram, EscStopsALongExtractionAndTheClicksMadeMeanwhileAreDrop
   PostMessageW(program.Control(kListView1), WM_LBUTTONUP, 0, at);
   PostMessageW(program.Control(kText1Destination), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
 
-  EXPECT_TRUE(WaitUntil([&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }, 1000));
+  EXPECT_TRUE(WaitFor(
+      "the Extract button's caption again",
+      [&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }, 1000));
   EXPECT_TRUE(IsWindowEnabled(program.Control(kCmdMake)));
-  Sleep(300);
+  // Once it answers, the program has handled what was waiting before: a click that had not
+  // been dropped, or another file, would show from here on.
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(SendMessageTimeoutW(program.main(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer));
   const std::size_t written = program.ExpectWholeFilesInOrder(HugeIcons());
   EXPECT_GT(written, 0u);
   EXPECT_LT(written, HugeIcons().size());
@@ -258,17 +268,14 @@ class TimedDrop final : public IDropSource {
 };
 
 // The left button, as the mouse presses it; true once the system sees it so.
-bool PressLeftButton(bool down) {
+::testing::AssertionResult PressLeftButton(bool down) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &input, sizeof input);
-  return WaitUntil(
-      [down] {
-        PumpMessages();
-        return (GetAsyncKeyState(VK_LBUTTON) < 0) == down;
-      },
-      5000);
+  return WaitFor(
+      down ? "the left button down" : "the left button up",
+      [down] { return (GetAsyncKeyState(VK_LBUTTON) < 0) == down; }, 5000);
 }
 
 // Drags the file from this process onto the program's list with the left button, as a user
@@ -290,7 +297,7 @@ DWORD DragOntoTheList(const RunningProgram& program, const fs::path& file, DWORD
   effect = DROPEFFECT_NONE;
   DoDragDrop(data.Get(), &source, DROPEFFECT_COPY, &effect);
   const DWORD held = static_cast<DWORD>(GetTickCount64() - start) - kHold;
-  PressLeftButton(false);
+  EXPECT_TRUE(PressLeftButton(false));
   DestroyWindow(grip);
   PumpMessages();
   return held;
@@ -311,15 +318,18 @@ TEST(InteractiveProgram, DropsNeverHoldTheDraggingProgram) {
     EXPECT_EQ(RemoteText(program.Control(kText1Source)), L"huge.dll");
 
     PostMessageW(program.Control(kText1Destination), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    ASSERT_TRUE(WaitUntil([&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }));
+    ASSERT_TRUE(WaitFor("the Extract button's caption again",
+                        [&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }));
     EXPECT_LT(DragOntoTheList(program, FixtureModule("noicons"), effect), 1000u);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
-    const HWND box = WaitForWindow(program.id(), L"#32770", 5000);  // shown after the return
+    const HWND box =
+        WaitForWindow(program.id(), L"#32770", "the message box", 5000);  // shown after the return
     ASSERT_TRUE(box);
     EXPECT_EQ(RemoteText(GetDlgItem(box, 0xFFFF)), L"アイコンがありません。");
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    EXPECT_TRUE(WaitUntil(
-        [&] { return SendMessageW(program.Control(kListView1), LVM_GETITEMCOUNT, 0, 0) == 0; }));
+    EXPECT_TRUE(WaitFor("the list emptied", [&] {
+      return SendMessageW(program.Control(kListView1), LVM_GETITEMCOUNT, 0, 0) == 0;
+    }));
   }
   OleUninitialize();
 }

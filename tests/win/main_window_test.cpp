@@ -454,10 +454,13 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
   // A message box, its Japanese caption in the title bar, for a person to look at.
   std::thread shooter([&] {
     HWND box = nullptr;
-    for (int tries = 0; tries < 500 && !box; ++tries, Sleep(10)) {
-      box = FindWindowW(L"#32770", L"  バカ ？！・・・");
-    }
-    Sleep(300);  // painted
+    EXPECT_TRUE(WaitFor(
+        "the message box",
+        [&] {
+          return (box = FindWindowW(L"#32770", L"  バカ ？！・・・")) && IsWindowVisible(box);
+        },
+        5000));
+    if (!box) box = FindWindowW(L"#32770", nullptr);  // another caption: closed all the same
     if (box) SaveShot(box, L"message_box_" + std::to_wstring(dpi) + L"dpi");
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });

@@ -1,5 +1,7 @@
 #include "tests/win/program_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <set>
 
 namespace morvane::testing {
@@ -50,6 +52,8 @@ ProgramRun RunProgram(const fs::path& exe, const std::wstring& arguments, DWORD 
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
     if (GetTickCount64() > deadline) {
+      ADD_FAILURE() << exe.filename().string() << " still running after " << timeoutMs
+                    << " ms: ended by the test";
       TerminateProcess(process.hProcess, 99);
       WaitForSingleObject(process.hProcess, 5000);
       break;
