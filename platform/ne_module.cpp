@@ -27,7 +27,7 @@ class NeResourceModule final : public ResourceModule {
 
   ResourceData ReadIconGroup(const ResourceName& name) override {
     for (const NeGroup& group : table_.groups) {
-      if (GroupName(group) == name) return Copy(GroupDirectoryPart(file_.bytes(), group.data));
+      if (GroupName(group) == name) return ReadPart(GroupDirectoryPart(file_.bytes(), group.data));
     }
     return {ResourceStatus::NotFound, {}};
   }
@@ -36,12 +36,12 @@ class NeResourceModule final : public ResourceModule {
   ResourceData ReadIcon(std::uint16_t id, std::uint32_t declaredBytes) override {
     const NeResource* image = table_.Icon(id);
     if (!image) return {ResourceStatus::NotFound, {}};
-    return Copy(ImagePart(*image, declaredBytes));
+    return ReadPart(ImagePart(*image, declaredBytes));
   }
 
  private:
   // Only bytes of the file itself are copied.
-  ResourceData Copy(const NeResource& part) const {
+  ResourceData ReadPart(const NeResource& part) const {
     if (part.length == 0) return {ResourceStatus::SizeZero, {}};
     auto copy = file_.Copy(part.offset, part.length);
     if (!copy) return {ResourceStatus::LoadFailed, {}};

@@ -25,9 +25,9 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 
 // Shows the open or save dialog (`show`) of one filter, with `request.fileName` in its name box.
 // The dialog may move the current directory whatever it is told: it is put back.
-template <class Show>
+template <class RunDialog>
 std::optional<std::wstring> ShowFileDialog(HWND owner, const SaveRequest& request, DWORD flags,
-                                           Show show) {
+                                           RunDialog show) {
   const std::wstring filter = request.filterText + L'\0' + request.filterPattern + L'\0' + L'\0';
   std::vector<wchar_t> name(kPathRoom, L'\0');
   std::copy_n(request.fileName.begin(), std::min(request.fileName.size(), kPathRoom - 1),
