@@ -58,7 +58,7 @@ class ValueCheckBox : public CheckBox {
 
 // The preview of a window that is never shown: it keeps how many items it has and which one is
 // selected, as the list would, and draws nothing.
-class ValueList final : public IconListView {
+class ValueList : public IconListView {
  public:
   void AttachPictures(bool) override {}
   void RemoveItems() override { ShowNumberedItems(0); }

@@ -6,10 +6,9 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
-#include "app/win32/form_window.h"
 #include "tests/win/dialog_driver.h"
-#include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
+#include "tests/win/shown_window.h"
 #include "tests/win/test_data_object.h"
 #include "tests/win/test_files.h"
 
@@ -17,7 +16,6 @@ namespace morvane::testing {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-using win32::FormWindow;
 using win32::WindowText;
 
 // The file name box of the open-file dialog: a combo box in the Explorer style, else an edit.
@@ -58,20 +56,8 @@ bool HasChildWithText(HWND parent, const std::wstring& text) {
   return search.found;
 }
 
-class BrowseAndDrop : public ::testing::Test {
+class BrowseAndDrop : public ShownWindowWithOle {
  protected:
-  static void SetUpTestSuite() { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
-  static void TearDownTestSuite() { OleUninitialize(); }
-
-  void SetUp() override {
-    window = FormWindow::Create(GetModuleHandleW(nullptr));
-    ASSERT_TRUE(window);
-    window->Show(SW_SHOWNORMAL);
-    PumpMessages();
-  }
-  void TearDown() override { window.reset(); }
-
-  HWND Control(ControlId id) const { return window->Control(id); }
   int Items() const { return ListView_GetItemCount(Control(kListView1)); }
   void Click(ControlId id) {
     SendMessageW(Control(id), BM_CLICK, 0, 0);
@@ -85,8 +71,6 @@ class BrowseAndDrop : public ::testing::Test {
   static IDropTarget* TargetOf(HWND control) {
     return static_cast<IDropTarget*>(GetPropW(control, L"OleDropTargetInterface"));
   }
-
-  std::unique_ptr<FormWindow> window;
 };
 
 TEST_F(BrowseAndDrop, TheOpenFileDialogLoadsTheConfirmedFileAndRemembersItsFolder) {

@@ -6,28 +6,23 @@
 
 #include <cstdlib>
 
-#include "app/win32/form_window.h"
-#include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
 #include "tests/win/module_icon_reader.h"
+#include "tests/win/shown_window.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
 namespace {
 
-using win32::FormWindow;
 using win32::WindowText;
 
-class ExtractButton : public ::testing::Test {
+class ExtractButton : public ShownWindow {
  protected:
   void SetUp() override {
-    window = FormWindow::Create(GetModuleHandleW(nullptr));
-    ASSERT_TRUE(window);
-    window->Show(SW_SHOWNORMAL);
+    ShownWindow::SetUp();
     window->logic().LoadSource(FixtureModule("names").wstring());
     PumpMessages();
   }
-  HWND Control(ControlId id) const { return window->Control(id); }
 
   void SetDestination(const std::wstring& text) {
     SetWindowTextW(Control(kText1Destination), text.c_str());
@@ -53,7 +48,6 @@ class ExtractButton : public ::testing::Test {
     EXPECT_EQ(GetFocus(), Control(kText1Destination));
   }
 
-  std::unique_ptr<FormWindow> window;
   TempFolder out;
 };
 

@@ -8,22 +8,19 @@
 
 #include <algorithm>
 
-#include "app/win32/form_window.h"
 #include "extract/group_images.h"
 #include "extract/image_export.h"
 #include "platform/win32/wic_png_codec.h"
 #include "platform/win32/win32_output_files.h"
 #include "platform/win32/win32_shell.h"
 #include "tests/win/dialog_driver.h"
-#include "tests/win/gui_helpers.h"
 #include "tests/win/module_icon_reader.h"
 #include "tests/win/png_reader.h"
+#include "tests/win/shown_window.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
 namespace {
-
-using win32::FormWindow;
 
 std::uint32_t U32(const FileBytes& b, std::size_t at) {
   return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24;
@@ -113,17 +110,9 @@ bool PngShowsTheImage(const FileBytes& png, const FileBytes& image) {
   return SamePicture(pixels->argb, WindowsPixels(image, pixels->width, pixels->height));
 }
 
-class IconImages : public ::testing::Test {
+class IconImages : public ShownWindowWithOle {
  protected:
-  static void SetUpTestSuite() { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
-  static void TearDownTestSuite() { OleUninitialize(); }
-  void SetUp() override {
-    window = FormWindow::Create(GetModuleHandleW(nullptr));
-    ASSERT_TRUE(window);
-    window->Show(SW_SHOWNORMAL);
-    PumpMessages();
-  }
-  HWND List() const { return window->Control(kListView1); }
+  HWND List() const { return Control(kListView1); }
   void Load(const fs::path& module) {
     window->logic().LoadSource(module.wstring());
     PumpMessages();
@@ -139,8 +128,6 @@ class IconImages : public ::testing::Test {
     POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     return at;
   }
-
-  std::unique_ptr<FormWindow> window;
 };
 
 BOOL CALLBACK TakeTip(HWND window, LPARAM found) {

@@ -8,13 +8,12 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/win32/form_window.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/win32_counter_label.h"
 #include "preview/counter_font.h"
 #include "tests/win/dialog_driver.h"
-#include "tests/win/gui_helpers.h"
 #include "tests/win/message_box_catcher.h"
+#include "tests/win/shown_window.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
@@ -52,15 +51,8 @@ void SaveShot(HWND window, const std::wstring& name) {
   EXPECT_TRUE(SaveScreenshot(window, (shots / (name + L".png")).wstring()));
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ShownWindow {
  protected:
-  void SetUp() override {
-    window = FormWindow::Create(GetModuleHandleW(nullptr));
-    ASSERT_TRUE(window);
-    window->Show(SW_SHOWNORMAL);
-    PumpMessages();
-  }
-  HWND Control(ControlId id) const { return window->Control(id); }
   HWND List() const { return Control(kListView1); }
   std::wstring Counter() const { return WindowText(Control(kLabel3)); }
 
@@ -105,8 +97,6 @@ class MainWindowTest : public ::testing::Test {
     SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     PumpMessages();
   }
-
-  std::unique_ptr<FormWindow> window;
 };
 
 TEST_F(MainWindowTest, TheWindowHasItsCaptionSizeAndFixedFrame) {
