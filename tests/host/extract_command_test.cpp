@@ -43,6 +43,14 @@ class ExtractCommandTest : public ::testing::Test {
     form.journal.clear();
   }
   RunOutcome Click() { return form.window.cmdMake_Click(); }
+  // All 200 groups of D:\apps\long.exe into E:\out\, each file taking 1/64 s.
+  void PrepareLongRun() {
+    AddModule(form, L"D:\\apps\\long.exe", 200);
+    form.window.LoadSource(L"D:\\apps\\long.exe");
+    form.allIcons.checked = true;
+    form.destinationField.text = L"E:\\out\\";
+    form.process.tick = 1.0 / 64;
+  }
 
   FakeForm form;
 };
@@ -71,11 +79,7 @@ TEST_F(ExtractCommandTest, AllIconsIntoTheProgramFolderWhenNoDestinationIsSet) {
 // A run that lasts tells how far it has come once it has run for a second, and lets the
 // window answer other programs between files; the runs above, shorter, show neither.
 TEST_F(ExtractCommandTest, ALongRunShowsHowFarItHasCome) {
-  AddModule(form, L"D:\\apps\\long.exe", 200);
-  form.window.LoadSource(L"D:\\apps\\long.exe");
-  form.allIcons.checked = true;
-  form.destinationField.text = L"E:\\out\\";
-  form.process.tick = 1.0 / 64;  // each file takes this long
+  PrepareLongRun();
   form.journal.clear();
   Click();
 
@@ -95,11 +99,7 @@ TEST_F(ExtractCommandTest, ALongRunShowsHowFarItHasCome) {
 // Between two files, Esc stops a run and a close request ends the program: no file is written
 // after it, no message is shown, and a drag or a menu meanwhile is refused.
 TEST_F(ExtractCommandTest, EscStopsARunAndACloseEndsTheProgramBetweenTwoFiles) {
-  AddModule(form, L"D:\\apps\\long.exe", 200);
-  form.window.LoadSource(L"D:\\apps\\long.exe");
-  form.allIcons.checked = true;
-  form.destinationField.text = L"E:\\out\\";
-  form.process.tick = 1.0 / 64;
+  PrepareLongRun();
   for (const bool close : {false, true}) {
     SCOPED_TRACE(close ? "close" : "Esc");
     std::size_t writtenBefore = 0;
