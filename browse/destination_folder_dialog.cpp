@@ -1,9 +1,11 @@
 #include "browse/destination_folder_dialog.h"
 
+#include "platform/program_texts.h"
+
 namespace morvane {
 
 std::optional<std::wstring> ChooseDestinationFolder(FolderBrowser& browser) {
-  return browser.Browse(L"保存先フォルダの選択", L"C:\\");
+  return browser.Browse(texts::kFolderBrowserTitle, L"C:\\");
 }
 
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "app/win32/list_items.h"
 #include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
@@ -48,9 +49,7 @@ ListTip::~ListTip() {
 // The tool is the rectangle of the item under the mouse, or nothing: moving to another item
 // leaves the tool, so the tip goes and asks again for the next one.
 void ListTip::Follow(POINT mouse) {
-  LVHITTESTINFO hit{};
-  hit.pt = mouse;
-  const int item = ListView_HitTest(list_, &hit);
+  const int item = ItemAt(list_, mouse);
   if (item == item_) return;
   item_ = item;
   SendMessageW(tip_, TTM_POP, 0, 0);

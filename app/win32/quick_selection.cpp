@@ -3,56 +3,42 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "app/win32/list_items.h"
 #include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
 namespace {
 
-// The list's one selected item, found from its selection mark; -1 for none there.
-int SelectedAtMark(HWND list) {
-  const int mark = ListView_GetSelectionMark(list);
-  return mark >= 0 && ListView_GetItemState(list, mark, LVIS_SELECTED) ? mark : -1;
-}
-
-// Keys and clicks that select another item. A click beside the items deselects, as it should.
-bool MayMoveSelection(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_KEYDOWN) {
-    switch (wParam) {
-      case VK_HOME:
-      case VK_END:
-      case VK_PRIOR:
-      case VK_NEXT:
-      case VK_LEFT:
-      case VK_RIGHT:
-      case VK_UP:
-      case VK_DOWN:
-        return true;
-    }
-    return false;
+bool IsSelectingKey(UINT message, WPARAM key) {
+  if (message != WM_KEYDOWN) return false;
+  switch (key) {
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      return true;
   }
-  if (message != WM_LBUTTONDOWN && message != WM_RBUTTONDOWN) return false;
-  LVHITTESTINFO hit{};
-  hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  return ListView_HitTest(list, &hit) >= 0;
+  return false;
 }
 
 void SetSelected(HWND list, int item, bool selected) {
   ListView_SetItemState(list, item, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
-// A right click beside the items, which would deselect, changes nothing.
-bool IsRightClickBesideTheItems(HWND list, UINT message, LPARAM lParam) {
-  if (message != WM_RBUTTONDOWN) return false;
-  LVHITTESTINFO hit{};
-  hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  return ListView_HitTest(list, &hit) < 0;
-}
-
 LRESULT CALLBACK QuickSelection(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                 DWORD_PTR) noexcept {
-  if (IsRightClickBesideTheItems(list, message, lParam)) return 0;
-  if (!MayMoveSelection(list, message, wParam, lParam)) {
+  const bool click = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
+  const bool onAnItem = click && ItemAt(list, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) >= 0;
+  // A right click beside the items, which would deselect, changes nothing; a left click there
+  // deselects, as it should.
+  if (message == WM_RBUTTONDOWN && !onAnItem) return 0;
+  // Only keys and clicks that select another item go the quick way.
+  if (!(click ? onAnItem : IsSelectingKey(message, wParam))) {
     return late::DefSubclassProc(list, message, wParam, lParam);
   }
   const int before = SelectedAtMark(list);

@@ -1,7 +1,7 @@
 #include "app/win32/win32_counter_label.h"
 
-#include "platform/program_texts.h"
 #include "app/win32/win32_controls.h"
+#include "platform/program_texts.h"
 #include "platform/win32/text_ink.h"
 
 namespace morvane::win32 {

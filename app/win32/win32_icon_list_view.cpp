@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/win32/list_items.h"
 #include "platform/win32/gdi_owners.h"
 
 namespace morvane::win32 {
@@ -43,10 +44,8 @@ void Win32IconListView::Select(int item) {
 std::optional<int> Win32IconListView::SelectedItem() const {
   // One item at most is selected, most often the one last selected: that one is asked first,
   // for a search of the list looks at every item before the selected one.
-  const int mark = ListView_GetSelectionMark(list_);
-  if (mark >= 0 && mark < items_ && ListView_GetItemState(list_, mark, LVIS_SELECTED)) {
-    return mark + 1;
-  }
+  const int mark = SelectedAtMark(list_);
+  if (mark >= 0 && mark < items_) return mark + 1;
   const int selected = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
   if (selected < 0) return std::nullopt;
   return selected + 1;

@@ -44,5 +44,6 @@ using unique_hfile = UniqueHandle<HANDLE, CloseHandle, -1>;  // INVALID_HANDLE_V
 using unique_handle = UniqueHandle<HANDLE, CloseHandle>;     // null when invalid
 using unique_view = UniqueHandle<const void*, UnmapView>;    // MapViewOfFile
 using unique_hglobal = UniqueHandle<HGLOBAL, FreeGlobal>;    // GlobalAlloc
+using unique_hmenu = UniqueHandle<HMENU, DestroyMenu>;
 
 }  // namespace morvane::win32
