@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "app/win32/icon_menu.h"
+#include "app/win32/list_items.h"
 
 namespace morvane::win32 {
 
@@ -16,8 +17,15 @@ bool FormWindow::OnContextMenu(HWND from, LPARAM at) {
   RECT canvas;
   GetWindowRect(Control(kPicture1), &canvas);
   const bool onCanvas = from == hwnd_ && PtInRect(&canvas, screen);
-  if (from != Control(kListView1) && !onCanvas) return false;
-  ShowIconMenu(hwnd_, Control(kListView1), screen, *logic_);
+  const HWND list = Control(kListView1);
+  if (from != list && !onCanvas) return false;
+  // A right click beside the list's items opens no menu; the keyboard's request (-1, -1)
+  // opens it at the selected item.
+  const bool fromKeyboard = screen.x == -1 && screen.y == -1;
+  POINT client = screen;
+  ScreenToClient(list, &client);
+  if (from == list && !fromKeyboard && ItemAt(list, client) < 0) return true;
+  ShowIconMenu(hwnd_, list, screen, *logic_);
   return true;
 }
 

@@ -234,10 +234,7 @@ TEST_F(IconImages, ShiftF10OpensTheMenuAtTheSelectedItem) {
     keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
   }
   SendInput(4, keys, sizeof keys[0]);
-  for (int waited = 0; waited < 300 && g_menuItems.empty(); ++waited) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    PumpMessages();
-  }
+  EXPECT_TRUE(WaitFor("the menu", [] { return !g_menuItems.empty(); }, 3000));
   EXPECT_EQ(g_menuItems, (std::vector<std::wstring>{L"コピー(&C)\tCtrl+C", L"PNG で保存(&P)",
                                                     L"256 × 256、32 ビット（PNG）",
                                                     L"48 × 48、32 ビット", L"32 × 32、32 ビット"}));
@@ -245,6 +242,39 @@ TEST_F(IconImages, ShiftF10OpensTheMenuAtTheSelectedItem) {
   ClientToScreen(List(), &at);
   EXPECT_LE(std::abs(g_menu.left - at.x), 2);
   EXPECT_LE(std::abs(g_menu.top - at.y), 2);
+}
+
+// A right click on an item selects it and opens the menu; beside the items it changes nothing.
+TEST_F(IconImages, ARightClickSelectsItsItemAndOpensTheMenuButNotBesideTheItems) {
+  Load(FixtureModule("names"));
+  Select(1);
+  const auto rightClick = [this](POINT at) {
+    g_menuItems.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, ReadAndCloseMenu);
+    ClientToScreen(List(), &at);
+    SetCursorPos(at.x, at.y);
+    INPUT button[2]{};
+    button[0].type = button[1].type = INPUT_MOUSE;
+    button[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    button[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, button, sizeof button[0]);
+    PumpMessages();
+    return timer;
+  };
+  const auto selected = [this] { return ListView_GetNextItem(List(), -1, LVNI_SELECTED) + 1; };
+
+  const UINT_PTR onItem = rightClick(ItemCentre(3));
+  EXPECT_TRUE(WaitFor("the menu on item 3", [] { return !g_menuItems.empty(); }, 3000));
+  KillTimer(nullptr, onItem);
+  EXPECT_EQ(selected(), 3);
+  EXPECT_EQ(g_menuItems.size(), 5u);
+
+  RECT list;
+  GetClientRect(List(), &list);
+  const UINT_PTR timer = rightClick({list.right - 40, list.bottom - 10});
+  EXPECT_FALSE(WaitFor("a menu that should not open", [] { return !g_menuItems.empty(); }, 600));
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(selected(), 3);
 }
 
 // Ctrl+C in the list: the largest image as a DIB with alpha, and as the PNG it is stored as.
