@@ -59,9 +59,7 @@ RunOutcome WriteIconFiles(const RunFiles& run, WriteServices& services, int firs
     if (!folder) return fail(MissingFolder(IconFileName(run.destination, run.sourceName, number)));
     const std::wstring path = IconFileName(*folder, run.sourceName, number);
     if (const auto error = WriteGroupFile(services.files, path, *group)) {
-      const bool isFolder =
-          error->code == system_error::kAccessDenied && services.paths.FolderExists(path);
-      return fail(CannotWriteFile(path, *error, isFolder));
+      return fail(CannotWriteFile(path, *error, services.paths));
     }
     const bool goOn =
         !progress || progress(static_cast<int>(wide - first + 1), static_cast<int>(total));

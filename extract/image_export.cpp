@@ -1,13 +1,13 @@
 #include "extract/image_export.h"
 
-#include "platform/program_texts.h"
 #include "extract/write_failure.h"
 #include "formats/dib_v5.h"
+#include "platform/program_texts.h"
 
 namespace morvane {
 
 Outcome<BgraImage> PixelsOf(const GroupImage& image, PngCodec& codec) {
-  if (image.shape.png || IsPng(image.bytes)) {
+  if (IsPng(image.bytes)) {
     auto pixels = codec.Decode(image.bytes);
     if (!pixels) return texts::kCannotReadImage;
     return std::move(*pixels);
@@ -17,19 +17,30 @@ Outcome<BgraImage> PixelsOf(const GroupImage& image, PngCodec& codec) {
   return std::move(*dib.image);
 }
 
-Outcome<Bytes> PngOf(const GroupImage& image, PngCodec& codec) {
+namespace {
+
+// The image as PNG: as stored where it is one, else encoded from its pixels.
+Outcome<Bytes> PngFrom(const GroupImage& image, const BgraImage& pixels, PngCodec& codec) {
   if (IsPng(image.bytes)) return image.bytes;
-  auto pixels = PixelsOf(image, codec);
-  if (!pixels) return pixels.failure();
-  auto png = codec.Encode(*pixels);
+  auto png = codec.Encode(pixels);
   if (!png) return texts::kCannotWritePng;
   return std::move(*png);
 }
 
+// The bytes of its PNG file: an image stored as PNG unchanged, any other decoded and encoded.
+Outcome<Bytes> PngOf(const GroupImage& image, PngCodec& codec) {
+  if (IsPng(image.bytes)) return image.bytes;
+  auto pixels = PixelsOf(image, codec);
+  if (!pixels) return pixels.failure();
+  return PngFrom(image, *pixels, codec);
+}
+
+}  // namespace
+
 std::optional<Message> CopyImage(const GroupImage& image, PngCodec& codec, Clipboard& clipboard) {
   auto pixels = PixelsOf(image, codec);
   if (!pixels) return pixels.failure();
-  auto png = PngOf(image, codec);
+  auto png = PngFrom(image, *pixels, codec);  // the pixels decoded once serve both formats
   if (!png) return png.failure();
   if (!clipboard.PutImage(DibV5(*pixels), *png)) return texts::kCannotCopy;
   return std::nullopt;
@@ -41,8 +52,7 @@ std::optional<Message> SavePng(const GroupImage& image, const std::wstring& path
   if (!png) return png.failure();
   const auto error = files.Write(path, {{png->data(), png->size()}});
   if (!error) return std::nullopt;
-  const bool isFolder = error->code == system_error::kAccessDenied && paths.FolderExists(path);
-  return CannotWriteFile(path, *error, isFolder);
+  return CannotWriteFile(path, *error, paths);
 }
 
 }  // namespace morvane

@@ -15,9 +15,6 @@ namespace morvane {
 // The image's pixels: a DIB decoded here, a PNG by the codec.
 Outcome<BgraImage> PixelsOf(const GroupImage& image, PngCodec& codec);
 
-// The bytes of its PNG file: an image stored as PNG unchanged, any other encoded.
-Outcome<Bytes> PngOf(const GroupImage& image, PngCodec& codec);
-
 // The image on the clipboard as a 32-bit DIB with straight alpha and as PNG. The failure's
 // message, if any.
 std::optional<Message> CopyImage(const GroupImage& image, PngCodec& codec, Clipboard& clipboard);

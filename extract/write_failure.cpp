@@ -41,6 +41,11 @@ Message CannotWriteFile(const std::wstring& path, const WriteError& failure, boo
   return WithReason(path, Trimmed(failure.text) + texts::ErrorNumber(failure.code), kSorryCaption);
 }
 
+Message CannotWriteFile(const std::wstring& path, const WriteError& failure, PathNames& paths) {
+  const bool nameIsFolder = failure.code == error::kAccessDenied && paths.FolderExists(path);
+  return CannotWriteFile(path, failure, nameIsFolder);
+}
+
 Message MissingFolder(const std::wstring& path) {
   return WithReason(path, texts::kFolderMissing, texts::kFoolCaption);
 }

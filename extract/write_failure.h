@@ -5,12 +5,15 @@
 
 #include "platform/message_boxes.h"
 #include "platform/output_files.h"
+#include "platform/path_names.h"
 
 namespace morvane {
 
 // `nameIsFolder`: a folder of the file's name stands where it would go, which the system
 // reports as a denied access.
 Message CannotWriteFile(const std::wstring& path, const WriteError& error, bool nameIsFolder);
+// The same, where `paths` tells whether a folder of the file's name stands there.
+Message CannotWriteFile(const std::wstring& path, const WriteError& error, PathNames& paths);
 
 // A destination with no folder to write into, such as a drive's current folder.
 Message MissingFolder(const std::wstring& path);
