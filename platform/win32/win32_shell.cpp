@@ -26,8 +26,7 @@ std::optional<std::wstring> Win32PathNames::LongPathName(const std::wstring& pat
 }
 
 std::wstring Win32PathNames::WindowsFolder() {
-  const auto folder = WrittenText(GetWindowsDirectoryW).value_or(L"C:\\Windows");
-  return folder.back() == L'\\' ? folder : folder + L'\\';
+  return AsFolder(WrittenText(GetWindowsDirectoryW).value_or(L"C:\\Windows"));
 }
 
 bool Win32PathNames::FileExists(const std::wstring& path) {
