@@ -203,9 +203,20 @@ TEST_F(IconImages, TheTipShowsTheImagesOfTheItemUnderTheMouse) {
 RECT g_menu;
 std::vector<std::wstring> g_menuItems;
 
+bool IsOurs(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
 void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  HWND menu = FindWindowW(L"#32768", nullptr);
+  // This process's shown menu: a window of the class may also be hidden, or another program's.
+  HWND menu = nullptr;
+  do {
+    menu = FindWindowExW(nullptr, menu, L"#32768", nullptr);
+  } while (menu && !(IsWindowVisible(menu) && IsOurs(menu)));
+  if (!menu) return;
   GetWindowRect(menu, &g_menu);
   const auto items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
   for (HMENU from : {items, GetSubMenu(items, 1)}) {
