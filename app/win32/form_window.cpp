@@ -70,7 +70,8 @@ void FormWindow::Show(int showCommand) {
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   SetFocus(Control(kText1Destination));
-  PostMessageW(hwnd_, kShown, 0, 0);
+  // Drops are taken from the first turn of the message loop on, once the window answers.
+  PostMessageW(hwnd_, kAcceptDrops, 0, 0);
 }
 
 bool FormWindow::TranslateDialogKeys(MSG& message) {
@@ -123,11 +124,9 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
       break;
-    case kShown:
+    case kAcceptDrops:
       ole_.emplace();
       dropTargets_.Register(hwnd_, Control(kListView1), Control(kText1Source), *logic_);
-      tip_.emplace(Control(kListView1),
-                   [this](int number) { return logic_->ListView1_TipText(number); });
       return 0;
     case FormDropTargets::kDropped:
       dropTargets_.LoadDropped();
@@ -170,6 +169,8 @@ bool FormWindow::OnCreate() noexcept {
     FitCounterFont(controls_->counter, CaptionOf(kLabel3));
     KeepSelectionQuick(Control(kListView1));
     logic_.emplace(controls_->ForLogic(), services_.ForLogic());
+    tip_.emplace(Control(kListView1),
+                 [this](int number) { return logic_->ListView1_TipText(number); });
     return true;
   } catch (...) {
     logic_.reset();

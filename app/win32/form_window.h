@@ -62,9 +62,7 @@ class FormWindow {
   int dpi_ = 96;
   unique_hfont font_;  // the controls' font; the counter has one of its own
 
-  // The first turn of the message loop after the window is shown: what the first shown window
-  // does not need comes then, once the window answers.
-  static constexpr UINT kShown = WM_APP;
+  static constexpr UINT kAcceptDrops = WM_APP;
 
   Win32Services services_;
   std::optional<OleScope> ole_;  // outlives the drop targets, which are revoked before it ends
