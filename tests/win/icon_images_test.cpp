@@ -264,10 +264,15 @@ TEST_F(IconImages, ARightClickSelectsItsItemAndOpensTheMenuButNotBesideTheItems)
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, ReadAndCloseMenu);
     ClientToScreen(List(), &at);
     SetCursorPos(at.x, at.y);
+    // The point goes with the button, so that a mouse still on its way cannot click elsewhere.
     INPUT button[2]{};
-    button[0].type = button[1].type = INPUT_MOUSE;
-    button[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    button[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    for (INPUT& input : button) {
+      input.type = INPUT_MOUSE;
+      input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+      input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    button[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_RIGHTDOWN;
+    button[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_RIGHTUP;
     SendInput(2, button, sizeof button[0]);
     PumpMessages();
     return timer;
