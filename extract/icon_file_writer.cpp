@@ -6,6 +6,7 @@
 #include "extract/module_icon_groups.h"
 #include "extract/write_failure.h"
 #include "formats/icon_header.h"
+#include "platform/native_path.h"
 
 namespace morvane {
 
@@ -49,6 +50,8 @@ RunOutcome WriteIconFiles(const RunFiles& run, WriteServices& services, int firs
   auto groups = FindFirstGroup(module);
   if (!groups) return fail(groups.failure());
   const auto folder = DestinationFolder(run.destination, run.programFolder);
+  // Files go where the folder is on 64-bit Windows; messages name them as the user did.
+  const std::wstring written = folder ? NativeFolderOf(services.paths, *folder) : L"";
 
   // Wider numbers, so that no last number can make the loop or the count run over.
   const std::int64_t total = std::int64_t{last} - first + 1;
@@ -57,9 +60,10 @@ RunOutcome WriteIconFiles(const RunFiles& run, WriteServices& services, int firs
     auto group = ReadGroupContents(module, *groups, number);
     if (!group) return fail(group.failure());
     if (!folder) return fail(MissingFolder(IconFileName(run.destination, run.sourceName, number)));
-    const std::wstring path = IconFileName(*folder, run.sourceName, number);
+    const std::wstring path = IconFileName(written, run.sourceName, number);
     if (const auto error = WriteGroupFile(services.files, path, *group)) {
-      return fail(CannotWriteFile(path, *error, services.paths));
+      return fail(CannotWriteFile(IconFileName(*folder, run.sourceName, number), path, *error,
+                                  services.paths));
     }
     const bool goOn =
         !progress || progress(static_cast<int>(wide - first + 1), static_cast<int>(total));

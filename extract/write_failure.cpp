@@ -41,9 +41,10 @@ Message CannotWriteFile(const std::wstring& path, const WriteError& failure, boo
   return WithReason(path, Trimmed(failure.text) + texts::ErrorNumber(failure.code), kSorryCaption);
 }
 
-Message CannotWriteFile(const std::wstring& path, const WriteError& failure, PathNames& paths) {
-  const bool nameIsFolder = failure.code == error::kAccessDenied && paths.FolderExists(path);
-  return CannotWriteFile(path, failure, nameIsFolder);
+Message CannotWriteFile(const std::wstring& shown, const std::wstring& written,
+                        const WriteError& failure, PathNames& paths) {
+  const bool nameIsFolder = failure.code == error::kAccessDenied && paths.FolderExists(written);
+  return CannotWriteFile(shown, failure, nameIsFolder);
 }
 
 Message MissingFolder(const std::wstring& path) {

@@ -12,8 +12,14 @@ namespace morvane {
 // `nameIsFolder`: a folder of the file's name stands where it would go, which the system
 // reports as a denied access.
 Message CannotWriteFile(const std::wstring& path, const WriteError& error, bool nameIsFolder);
-// The same, where `paths` tells whether a folder of the file's name stands there.
-Message CannotWriteFile(const std::wstring& path, const WriteError& error, PathNames& paths);
+// The same, where `paths` tells whether a folder of the file's name stands at `written`, the
+// path the file was written to, which the message names as `shown`.
+Message CannotWriteFile(const std::wstring& shown, const std::wstring& written,
+                        const WriteError& error, PathNames& paths);
+inline Message CannotWriteFile(const std::wstring& path, const WriteError& error,
+                               PathNames& paths) {
+  return CannotWriteFile(path, path, error, paths);
+}
 
 // A destination with no folder to write into, such as a drive's current folder.
 Message MissingFolder(const std::wstring& path);

@@ -1,9 +1,9 @@
 #include "formats/pe_resource_table.h"
 
-#include <vector>
+#include <utility>
 
-#include "formats/bytes.h"
 #include "formats/group_directory.h"
+#include "formats/pe_layout.h"
 
 namespace morvane {
 
@@ -15,26 +15,16 @@ constexpr std::uint32_t kSubdirectory = 0x80000000u;
 constexpr std::uint32_t kRtGroupIcon = 14;
 constexpr int kLevels = 3;  // type, name, language
 
-struct Section {
-  std::uint32_t address, length, fileOffset;
-};
-
 class ResourceTree {
  public:
-  ResourceTree(const FileBytes& file, std::vector<Section> sections, bool forShell)
+  ResourceTree(const FileBytes& file, PeLayout layout, bool forShell)
       : file_(file),
-        sections_(std::move(sections)),
+        layout_(std::move(layout)),
         forShell_(forShell),
         budget_(file.size() / 8 + 16) {}
 
-  // The file offset of `length` bytes at an address of the loaded module, if the file has them.
   bool Locate(std::uint32_t address, std::uint32_t length, std::uint64_t& at) const {
-    for (const Section& s : sections_) {
-      if (address < s.address || address - s.address >= s.length) continue;
-      at = std::uint64_t{s.fileOffset} + (address - s.address);
-      return file_.Has(at, length);
-    }
-    return false;
+    return layout_.Locate(file_, address, length, at);
   }
 
   bool LiesInFile(std::uint32_t rootAddress) {
@@ -78,7 +68,7 @@ class ResourceTree {
   }
 
   const FileBytes& file_;
-  std::vector<Section> sections_;
+  PeLayout layout_;
   bool forShell_;
   std::uint64_t root_ = 0;
   std::size_t budget_;
@@ -87,27 +77,11 @@ class ResourceTree {
 }  // namespace
 
 bool PeResourceTableLiesInFile(const FileBytes& file, std::uint64_t header, bool forShell) {
-  if (!file.Has(header, 24)) return false;
-  const std::uint32_t sectionCount = file.U16(header + 6);
-  const std::uint32_t optionalSize = file.U16(header + 20);
-  const std::uint64_t optional = header + 24;
-  if (!file.Has(optional, 2)) return false;
-  // The resource table's place, where the reader looks for it whatever the header's size.
-  const std::uint64_t resourceEntry = optional + (file.U16(optional) == 0x20B ? 112 : 96) + 16;
-  if (!file.Has(resourceEntry, 8)) return false;
-  const std::uint32_t resources = file.U32(resourceEntry);
-  if (resources == 0) return true;  // a module without resources
-
-  const std::uint64_t table = optional + optionalSize;
-  if (!file.Has(table, 40ull * sectionCount)) return false;
-  std::vector<Section> sections;
-  for (std::uint32_t i = 0; i < sectionCount; ++i) {
-    const std::uint64_t s = table + 40 * i;
-    const std::uint32_t virtualSize = file.U32(s + 8), rawSize = file.U32(s + 16);
-    sections.push_back(
-        {file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize, file.U32(s + 20)});
-  }
-  return ResourceTree(file, std::move(sections), forShell).LiesInFile(resources);
+  auto layout = ReadPeLayout(file, header);
+  if (!layout) return false;
+  if (layout->resources == 0) return true;  // a module without resources
+  const std::uint32_t root = layout->resources;
+  return ResourceTree(file, std::move(*layout), forShell).LiesInFile(root);
 }
 
 }  // namespace morvane

@@ -1,5 +1,7 @@
 #include "platform/icon_source.h"
 
+#include "platform/native_path.h"
+
 namespace morvane {
 
 namespace {
@@ -12,7 +14,8 @@ bool IsModuleWithoutIconGroups(SourceFile* file) {
 }  // namespace
 
 IconSource OpenIconSource(SourceFiles& files, PathNames& paths, const std::wstring& path) {
-  IconSource named{path, files.Open(path)};
+  const std::wstring file = NativePathOf(paths, path);
+  IconSource named{file, files.Open(file)};
   if (!IsModuleWithoutIconGroups(named.file.get())) return named;
 
   const std::wstring name = NameOf(path);

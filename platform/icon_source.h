@@ -15,7 +15,8 @@ struct IconSource {
 
 // Since Windows 10 1903, system files such as shell32.dll keep their icons in a resource-only
 // module <Windows folder>\SystemResources\<file name>.mun, which the shell follows. A module
-// without icon groups whose .mun exists is read from the .mun; any other file from itself.
+// without icon groups whose .mun exists is read from the .mun; any other file from itself, the
+// file that the path names on 64-bit Windows (NativePathOf).
 IconSource OpenIconSource(SourceFiles& files, PathNames& paths, const std::wstring& path);
 
 }  // namespace morvane

@@ -39,6 +39,9 @@ class PathNames {
   virtual std::optional<std::wstring> LongPathName(const std::wstring& path) = 0;
   // The Windows folder, ending in "\".
   virtual std::wstring WindowsFolder() = 0;
+  // Whether this is a 32-bit program on 64-bit Windows, which shows it the folder
+  // <Windows>\SysWOW64 where it names <Windows>\System32 (WoW64).
+  virtual bool SystemFolderRedirected() = 0;
   // Whether the path names an existing file, not a folder.
   virtual bool FileExists(const std::wstring& path) = 0;
   // Whether the path names an existing folder.

@@ -8,15 +8,15 @@ namespace {
 
 class ContentsSourceFile final : public SourceFile {
  public:
-  ContentsSourceFile(std::wstring path, std::unique_ptr<FileContents> file, PeModuleOpener openPe)
-      : path_(std::move(path)), file_(std::move(file)), openPe_(std::move(openPe)) {}
+  ContentsSourceFile(std::unique_ptr<FileContents> file, std::vector<std::uint16_t> languages)
+      : file_(std::move(file)), languages_(std::move(languages)) {}
 
   ResourceModule* Module() override {
     if (opened_) return module_.get();
     opened_ = true;
     std::uint64_t header = 0;
     const ModuleKind kind = KindOfModule(file_->bytes(), header);
-    if (kind == ModuleKind::Pe) module_ = openPe_(path_, *file_);
+    if (kind == ModuleKind::Pe) module_ = OpenPeModule(*file_, header, languages_);
     if (kind == ModuleKind::Ne) module_ = OpenNeModule(*file_, header);
     return module_.get();
   }
@@ -28,18 +28,17 @@ class ContentsSourceFile final : public SourceFile {
   FileStamp Stamp() const override { return file_->stamp(); }
 
  private:
-  std::wstring path_;
   std::unique_ptr<FileContents> file_;
-  PeModuleOpener openPe_;
+  std::vector<std::uint16_t> languages_;
   bool opened_ = false;
   std::unique_ptr<ResourceModule> module_;  // goes before the file it reads
 };
 
 }  // namespace
 
-std::unique_ptr<SourceFile> MakeSourceFile(std::wstring path, std::unique_ptr<FileContents> file,
-                                           PeModuleOpener openPe) {
-  return std::make_unique<ContentsSourceFile>(std::move(path), std::move(file), std::move(openPe));
+std::unique_ptr<SourceFile> MakeSourceFile(std::unique_ptr<FileContents> file,
+                                           std::vector<std::uint16_t> languages) {
+  return std::make_unique<ContentsSourceFile>(std::move(file), std::move(languages));
 }
 
 }  // namespace morvane

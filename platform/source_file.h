@@ -1,21 +1,23 @@
 #pragma once
-// A source file over its contents, and the module of resources that it is: a PE module opened by
-// the system's resource functions, or a 16-bit (NE) module read through its own resource table.
-#include <functional>
+// A source file over its contents, and the module of resources that it is: a PE module or a
+// 16-bit (NE) module, each read through its own resource table.
+#include <cstdint>
 #include <memory>
-#include <string>
+#include <vector>
 
 #include "platform/file_contents.h"
 #include "platform/source_files.h"
 
 namespace morvane {
 
-// Opens the PE module at `path`, whose contents are `file`; null when it is no usable one.
-using PeModuleOpener =
-    std::function<std::unique_ptr<ResourceModule>(const std::wstring& path, const FileContents&)>;
+// `languages` are the user's, most preferred first: they pick among a resource's languages.
+std::unique_ptr<SourceFile> MakeSourceFile(std::unique_ptr<FileContents> file,
+                                           std::vector<std::uint16_t> languages);
 
-std::unique_ptr<SourceFile> MakeSourceFile(std::wstring path, std::unique_ptr<FileContents> file,
-                                           PeModuleOpener openPe);
+// The PE module whose new header starts at `header` in `file`; null when its resource table
+// does not lie in the file.
+std::unique_ptr<ResourceModule> OpenPeModule(const FileContents& file, std::uint64_t header,
+                                             std::vector<std::uint16_t> languages);
 
 // The NE module whose header starts at `header` in `file`; null when its resource table does
 // not lie in the file.

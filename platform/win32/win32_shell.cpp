@@ -29,6 +29,18 @@ std::wstring Win32PathNames::WindowsFolder() {
   return AsFolder(WrittenText(GetWindowsDirectoryW).value_or(L"C:\\Windows"));
 }
 
+bool Win32PathNames::SystemFolderRedirected() {
+#ifdef _WIN64
+  return false;
+#else
+  static const bool redirected = [] {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+  }();
+  return redirected;
+#endif
+}
+
 bool Win32PathNames::FileExists(const std::wstring& path) {
   const DWORD attributes = AttributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

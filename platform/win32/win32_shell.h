@@ -17,6 +17,7 @@ class Win32PathNames final : public PathNames {
  public:
   std::optional<std::wstring> LongPathName(const std::wstring& path) override;
   std::wstring WindowsFolder() override;
+  bool SystemFolderRedirected() override;
   bool FileExists(const std::wstring& path) override;
   bool FolderExists(const std::wstring& path) override;
   std::wstring FullPath(const std::wstring& path) override;

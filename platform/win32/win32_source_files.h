@@ -3,8 +3,8 @@
 
 namespace morvane::win32 {
 
-// Source files mapped by MappedFile; the modules among them read as win32_resource_modules.h
-// says.
+// Source files mapped by MappedFile; a resource in several languages is read in the one that
+// suits the user's interface languages.
 class Win32SourceFiles final : public SourceFiles {
  public:
   std::unique_ptr<SourceFile> Open(const std::wstring& path) override;

@@ -1,7 +1,8 @@
 // A libFuzzer target over everything Morvane reads from outside: the command line, the group
 // directories of a module (with the .ico header built from them), the resource tables that are
-// checked before the shell reads a file, the resource table of NE modules, and an icon's image
-// turned into pixels. The first byte picks which one the rest is.
+// checked before the shell reads a file, the reader of a PE module's resources, the resource
+// table of NE modules, and an icon's image turned into pixels. The first byte picks which one the
+// rest is.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include "formats/icon_header.h"
 #include "formats/module_file.h"
 #include "formats/ne_resource_table.h"
+#include "formats/pe_resources.h"
 #include "tests/common/icon_bytes.h"
 
 namespace {
@@ -84,6 +86,23 @@ void NeResourceTable(const std::uint8_t* data, std::size_t size) {
   }
 }
 
+// The bytes are a file read as a PE module: a tree the reader accepts is one the check accepts,
+// and every resource in it lies in the file, or is told not to.
+void PeResourceTree(const std::uint8_t* data, std::size_t size) {
+  const morvane::FileBytes file(data, size);
+  std::uint64_t header = 0;
+  if (morvane::KindOfModule(file, header) != morvane::ModuleKind::Pe) return;
+  const auto resources = morvane::PeResources::Read(file, header);
+  if (!resources) return;
+  Check(morvane::ResourceTableLiesInFile(data, size));
+  for (const std::uint16_t type : {3, 14}) {
+    for (const auto& resource : resources->OfType(type)) {
+      const auto found = resources->Data(resource, {0x0411});
+      if (found && found->offset) Check(file.Has(*found->offset, found->size));
+    }
+  }
+}
+
 // The bytes are one image of a group: its shape, if it has one, is a real size, and its pixels,
 // if it has them, fill exactly the rows it claims, as does the clipboard's DIB made of them.
 void IconImage(const std::uint8_t* data, std::size_t size) {
@@ -112,6 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     case 2:
       morvane::ShellReaderStaysInFile(data + 1, size - 1);
+      PeResourceTree(data + 1, size - 1);
       break;
     case 3:
       NeResourceTable(data + 1, size - 1);

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed inputs of input_fuzzer: a few command lines, group directories, small PE
 modules with a resource table and small NE modules. The first byte of each picks what the
-rest is (0 command line, 1 group directory, 2 file for the resource table checks, 3 file for
-the NE resource table reader, 4 image of a group).
+rest is (0 command line, 1 group directory, 2 file for the resource table checks and the PE
+resource reader, 3 file for the NE resource table reader, 4 image of a group).
 
     make_seed_corpus.py OUT_DIR
 """

@@ -176,16 +176,20 @@ class FakePathNames final : public PathNames {
     return found->second;
   }
   std::wstring WindowsFolder() override { return L"C:\\Windows\\"; }
+  bool SystemFolderRedirected() override { return wow64; }
   bool FileExists(const std::wstring& path) override { return existing.count(path) > 0; }
   bool FolderExists(const std::wstring& path) override { return folders.count(path) > 0; }
   // Against the folder the program was started in.
-  std::wstring FullPath(const std::wstring& path) override { return currentFolder + path; }
+  std::wstring FullPath(const std::wstring& path) override {
+    return IsFullPath(path) ? path : currentFolder + path;
+  }
 
   std::map<std::wstring, std::wstring> longNames;
   std::vector<std::wstring> asked;
   std::set<std::wstring> existing;  // the files FileExists finds
   std::set<std::wstring> folders;   // the folders FolderExists finds
   std::wstring currentFolder = L"C:\\Start\\";
+  bool wow64 = false;  // a 32-bit program on 64-bit Windows
 };
 
 class FakeProcess final : public Process, public MessagePump {

@@ -1,9 +1,13 @@
 #include "formats/module_file.h"
 #include "formats/ne_resource_table.h"
+#include "formats/pe_resources.h"
+#include "platform/source_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -160,6 +164,212 @@ TEST(NeResourceTable, ATableThatLeavesTheFileIsNoTable) {
   Bytes near = module;
   Put16(near, 0x40 + 0x24, 0xFFF0);
   EXPECT_FALSE(ShellReaderStaysInFile(near.data(), near.size()));
+}
+
+// One resource of a module that PeModule writes: a name (a number, or a string), a language
+// and its bytes. A size of its own, where given, is what the data entry declares instead.
+struct PeResource {
+  std::uint16_t type, id;
+  std::u16string name;
+  std::uint16_t language;
+  Bytes data;
+  std::optional<std::uint32_t> declared = std::nullopt;
+  std::uint32_t address = 0;  // where the data entry points instead of at the data, if not 0
+};
+
+// A PE32 module of one section that holds the resource tree of `resources`, in their order:
+// types, names and languages as they first appear.
+Bytes PeModule(const std::vector<PeResource>& resources) {
+  struct Name {
+    std::uint16_t id;
+    std::u16string text;
+    std::vector<std::size_t> languages;  // indices into resources
+  };
+  std::vector<std::pair<std::uint16_t, std::vector<Name>>> types;
+  for (std::size_t i = 0; i < resources.size(); ++i) {
+    const PeResource& r = resources[i];
+    auto type =
+        std::find_if(types.begin(), types.end(), [&](auto& t) { return t.first == r.type; });
+    if (type == types.end()) type = types.insert(types.end(), {r.type, {}});
+    auto name = std::find_if(type->second.begin(), type->second.end(),
+                             [&](const Name& n) { return n.id == r.id && n.text == r.name; });
+    if (name == type->second.end())
+      name = type->second.insert(type->second.end(), {r.id, r.name, {}});
+    name->languages.push_back(i);
+  }
+  constexpr std::uint32_t kSection = 0x1000, kAt = 0x200, kSub = 0x80000000u;
+  Bytes tree;
+  auto directory = [&tree](std::size_t count, std::size_t named) {
+    const std::size_t at = tree.size();
+    tree.resize(at + 16 + 8 * count);
+    Put16(tree, at + 12, static_cast<std::uint16_t>(named));
+    Put16(tree, at + 14, static_cast<std::uint16_t>(count - named));
+    return at;
+  };
+  std::vector<std::pair<std::size_t, std::size_t>> leaves;  // (data entry, resource)
+  const std::size_t root = directory(types.size(), 0);
+  for (std::size_t t = 0; t < types.size(); ++t) {
+    auto& names = types[t].second;
+    const std::size_t named =
+        std::count_if(names.begin(), names.end(), [](const Name& n) { return !n.text.empty(); });
+    const std::size_t at = directory(names.size(), named);
+    Put32(tree, root + 16 + 8 * t, types[t].first);
+    Put32(tree, root + 20 + 8 * t, kSub | static_cast<std::uint32_t>(at));
+    for (std::size_t n = 0; n < names.size(); ++n) {
+      std::uint32_t field = names[n].id;
+      if (!names[n].text.empty()) {
+        field = kSub | static_cast<std::uint32_t>(tree.size());
+        tree.resize(tree.size() + 2 + 2 * names[n].text.size());
+        Put16(tree, field & ~kSub, static_cast<std::uint16_t>(names[n].text.size()));
+        for (std::size_t c = 0; c < names[n].text.size(); ++c) {
+          Put16(tree, (field & ~kSub) + 2 + 2 * c, names[n].text[c]);
+        }
+        tree.resize((tree.size() + 3) & ~std::size_t{3});
+      }
+      const std::size_t languages = directory(names[n].languages.size(), 0);
+      Put32(tree, at + 16 + 8 * n, field);
+      Put32(tree, at + 20 + 8 * n, kSub | static_cast<std::uint32_t>(languages));
+      for (std::size_t l = 0; l < names[n].languages.size(); ++l) {
+        const std::size_t leaf = tree.size();
+        tree.resize(leaf + 16);
+        const PeResource& r = resources[names[n].languages[l]];
+        Put32(tree, languages + 16 + 8 * l, r.language);
+        Put32(tree, languages + 20 + 8 * l, static_cast<std::uint32_t>(leaf));
+        leaves.push_back({leaf, names[n].languages[l]});
+      }
+    }
+  }
+  for (const auto& [leaf, index] : leaves) {
+    const PeResource& r = resources[index];
+    Put32(tree, leaf, r.address ? r.address : kSection + static_cast<std::uint32_t>(tree.size()));
+    Put32(tree, leaf + 4, r.declared.value_or(static_cast<std::uint32_t>(r.data.size())));
+    tree.insert(tree.end(), r.data.begin(), r.data.end());
+  }
+
+  Bytes module(kAt);
+  module[0] = 'M', module[1] = 'Z';
+  Put32(module, 0x3C, 0x40);
+  Put32(module, 0x40, 0x00004550);
+  Put16(module, 0x44, 0x14C);  // i386
+  Put16(module, 0x46, 1);      // one section
+  Put16(module, 0x54, 224);    // the optional header's size
+  const std::size_t optional = 0x58;
+  Put16(module, optional, 0x10B);
+  Put32(module, optional + 92, 16);  // data directories
+  Put32(module, optional + 96 + 16, kSection);
+  Put32(module, optional + 96 + 20, static_cast<std::uint32_t>(tree.size()));
+  const std::size_t section = optional + 224;
+  Put32(module, section + 8, static_cast<std::uint32_t>(tree.size()));
+  Put32(module, section + 12, kSection);
+  Put32(module, section + 16, static_cast<std::uint32_t>(tree.size()));
+  Put32(module, section + 20, kAt);
+  module.insert(module.end(), tree.begin(), tree.end());
+  return module;
+}
+
+// A file's contents as the reader sees them, over bytes of the test's own.
+class BytesContents final : public FileContents {
+ public:
+  explicit BytesContents(Bytes bytes)
+      : bytes_(std::move(bytes)), view_(bytes_.data(), bytes_.size()) {}
+  const FileBytes& bytes() const override { return view_; }
+  FileStamp stamp() const override { return {bytes_.size(), 0}; }
+  std::optional<Bytes> Copy(std::uint64_t offset, std::uint64_t length) const override {
+    if (!view_.Has(offset, length)) return std::nullopt;
+    return Bytes(bytes_.begin() + offset, bytes_.begin() + offset + length);
+  }
+
+ private:
+  Bytes bytes_;
+  FileBytes view_;
+};
+
+std::unique_ptr<ResourceModule> OpenPe(const BytesContents& file,
+                                       std::vector<std::uint16_t> languages = {}) {
+  return OpenPeModule(file, 0x40, std::move(languages));
+}
+
+Bytes Filled(std::size_t size, std::uint8_t value) { return Bytes(size, value); }
+
+// What the system's resource functions give of a module loaded as data, read from the file.
+TEST(PeModule, GroupsComeInDirectoryOrderWithTheirBytesAsTheFileHoldsThem) {
+  const BytesContents file(PeModule({
+      {14, 0, u"BETA", 0, Filled(20, 1)},
+      {14, 0, u"ALPHA", 0, Filled(34, 2)},
+      {14, 2, {}, 0, Filled(6, 3)},
+      {14, 7, {}, 0, Filled(48, 4)},
+      {3, 1, {}, 0, Filled(296, 5)},
+      {3, 2, {}, 0x0409, Filled(744, 6)},
+  }));
+  EXPECT_TRUE(ResourceTableLiesInFile(file.bytes().data(), file.bytes().size()));
+  const auto module = OpenPe(file);
+  ASSERT_TRUE(module);
+  const std::vector<ResourceName> names{{0, L"BETA"}, {0, L"ALPHA"}, {2, {}}, {7, {}}};
+  EXPECT_EQ(module->IconGroupNames(), names);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const ResourceData group = module->ReadIconGroup(names[i]);
+    EXPECT_EQ(group.status, ResourceStatus::Ok) << i;
+    EXPECT_EQ(group.bytes, Filled(Bytes{20, 34, 6, 48}[i], std::uint8_t(i + 1))) << i;
+  }
+  EXPECT_EQ(module->ReadIcon(2, 0).bytes, Filled(744, 6));
+  EXPECT_EQ(module->ReadIcon(9, 0).status, ResourceStatus::NotFound);
+  EXPECT_EQ(module->ReadIconGroup({0, L"GAMMA"}).status, ResourceStatus::NotFound);
+  EXPECT_EQ(module->ReadIconGroup({0, L"beta"}).status, ResourceStatus::NotFound);
+}
+
+TEST(PeModule, ResourcesWithoutBytesInTheFileFailAsTheResourceFunctionsWould) {
+  const BytesContents file(PeModule({
+      {14, 1, {}, 0, {}},                                // size 0
+      {14, 2, {}, 0, Filled(6, 1), 0xFFFFFF00u},         // past the end of the file
+      {14, 3, {}, 0, Filled(6, 1), std::nullopt, 0x10},  // outside every section
+      {3, 1, {}, 0, Filled(8, 2)},
+  }));
+  const auto module = OpenPe(file);
+  ASSERT_TRUE(module);
+  EXPECT_EQ(module->ReadIconGroup({1, {}}).status, ResourceStatus::SizeZero);
+  EXPECT_EQ(module->ReadIconGroup({2, {}}).status, ResourceStatus::LoadFailed);
+  EXPECT_EQ(module->ReadIconGroup({3, {}}).status, ResourceStatus::LoadFailed);
+  EXPECT_EQ(module->ReadIcon(1, 0).bytes, Filled(8, 2));
+
+  const BytesContents noIcons(PeModule({{3, 1, {}, 0, Filled(8, 2)}}));
+  ASSERT_TRUE(OpenPe(noIcons));
+  EXPECT_TRUE(OpenPe(noIcons)->IconGroupNames().empty());
+  Bytes broken = PeModule({{14, 1, {}, 0, Filled(8, 2)}});
+  Put32(broken, 0x200 + 20, 0x80000000u);  // the type's directory is the root again
+  EXPECT_FALSE(OpenPe(BytesContents(broken)));
+}
+
+// Which language of a resource FindResource takes, and so do we.
+TEST(PeModule, ALanguageIsChosenAsFindResourceChoosesIt) {
+  const std::uint16_t ja = 0x0411, en = 0x0409, de = 0x0407, deAt = 0x0C07, fr = 0x040C;
+  const struct {
+    const char* what;
+    std::vector<std::uint32_t> present;
+    std::vector<std::uint16_t> preferred;
+    std::size_t chosen;
+  } cases[] = {
+      {"neutral before the user's", {ja, 0}, {ja}, 1},
+      {"the user's before English", {en, ja}, {ja}, 1},
+      {"the first preferred", {fr, de, ja}, {de, ja}, 1},
+      {"the primary language alone", {fr, 0x0007}, {deAt}, 1},
+      {"English before the first", {fr, de, en}, {ja}, 2},
+      {"else the first", {fr, de}, {ja}, 0},
+      {"a named entry is never a language", {0x80000000u | 0, en}, {}, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseLanguage(c.present, c.preferred), c.chosen) << c.what;
+  }
+  EXPECT_FALSE(ChooseLanguage({}, {ja}));
+
+  const BytesContents file(PeModule({{14, 1, {}, ja, Filled(6, 1)},
+                                     {14, 1, {}, 0, Filled(6, 2)},
+                                     {14, 2, {}, en, Filled(6, 3)},
+                                     {14, 2, {}, ja, Filled(6, 4)}}));
+  const auto module = OpenPe(file, {ja});
+  ASSERT_TRUE(module);
+  EXPECT_EQ(module->IconGroupNames().size(), 2u);
+  EXPECT_EQ(module->ReadIconGroup({1, {}}).bytes, Filled(6, 2));
+  EXPECT_EQ(module->ReadIconGroup({2, {}}).bytes, Filled(6, 4));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "extract/icon_file_writer.h"
+#include "platform/native_path.h"
 #include "tests/common/icon_bytes.h"
 #include "tests/host/fake_platform.h"
 
@@ -285,6 +286,83 @@ TEST_F(WriteIconFilesTest, AFileThatIsNoModuleIsNeverRedirected) {
   Run(1, 3);
   EXPECT_EQ(form.messages.shown, std::vector<Message>{kLoadLibraryError});
   EXPECT_TRUE(form.files.written.empty());
+}
+
+// A 32-bit program on 64-bit Windows sees <Windows>\SysWOW64 where it names System32: the file
+// the user named is reached through <Windows>\Sysnative, where it exists there.
+TEST(NativePathOf, ASystemPathUnderWow64NamesThe64BitFile) {
+  const std::wstring native = L"C:\\Windows\\Sysnative\\";
+  const struct {
+    const char* what;
+    bool wow64;
+    std::wstring path;
+    std::wstring exists;  // what FileExists (or, for a folder, FolderExists) finds
+    std::wstring expected;
+  } cases[] = {
+      {"64-bit Windows itself", false, L"C:\\Windows\\System32\\a.dll", native + L"a.dll",
+       L"C:\\Windows\\System32\\a.dll"},
+      {"System32", true, L"C:\\Windows\\System32\\a.dll", native + L"a.dll", native + L"a.dll"},
+      {"letters in any case", true, L"c:\\WINDOWS\\system32\\A.dll", native + L"A.dll",
+       native + L"A.dll"},
+      {"relative", true, L"a.dll", native + L"a.dll", native + L"a.dll"},
+      {"a redirected subfolder", true, L"C:\\Windows\\System32\\drivers\\a.sys",
+       native + L"drivers\\a.sys", native + L"drivers\\a.sys"},
+      {"only the 32-bit system has it", true, L"C:\\Windows\\System32\\b.dll", native + L"a.dll",
+       L"C:\\Windows\\System32\\b.dll"},
+      {"SysWOW64 named", true, L"C:\\Windows\\SysWOW64\\a.dll", native + L"a.dll",
+       L"C:\\Windows\\SysWOW64\\a.dll"},
+      {"a folder beside System32", true, L"C:\\Windows\\System32x\\a.dll",
+       L"C:\\Windows\\Sysnativex\\a.dll", L"C:\\Windows\\System32x\\a.dll"},
+      {"a folder WoW64 leaves alone", true, L"C:\\Windows\\System32\\drivers\\etc\\hosts",
+       native + L"drivers\\etc\\hosts", L"C:\\Windows\\System32\\drivers\\etc\\hosts"},
+      {"spool", true, L"C:\\Windows\\System32\\Spool\\a.dll", native + L"Spool\\a.dll",
+       L"C:\\Windows\\System32\\Spool\\a.dll"},
+      {"catroot2 is no catroot", true, L"C:\\Windows\\System32\\catroot2x\\a.dll",
+       native + L"catroot2x\\a.dll", native + L"catroot2x\\a.dll"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::FakePathNames paths;
+    paths.wow64 = c.wow64;
+    paths.currentFolder = L"C:\\Windows\\System32\\";
+    paths.existing.insert(c.exists);
+    EXPECT_EQ(NativePathOf(paths, c.path), c.expected);
+    paths.folders.insert(c.exists + L"\\");
+    EXPECT_EQ(NativeFolderOf(paths, c.path + L"\\"), c.expected + L"\\");
+    EXPECT_EQ(NativePathOf(paths, c.path + L"\\"), c.path + L"\\");  // a file, not the folder
+  }
+}
+
+// Every reader of a run reads the 64-bit file, the .mun of a stub included, and the files go
+// into the 64-bit System32; the fields and messages keep the paths as the user gave them.
+TEST_F(WriteIconFilesTest, UnderWow64ASystemFileIsReadAndWrittenWhereTheUserNamedIt) {
+  const std::wstring system = L"C:\\Windows\\System32\\", native = L"C:\\Windows\\Sysnative\\";
+  const std::wstring mun = L"C:\\Windows\\SystemResources\\stub.dll.mun";
+  form.paths.wow64 = true;
+  form.folderLabel.caption = system;
+  form.destinationField.text = system + L"out";
+  form.paths.folders.insert(native + L"out\\");
+  form.paths.existing = {native + L"tool.exe", native + L"stub.dll", mun};
+  form.sources.modules[native + L"tool.exe"] = Module();
+  form.sources.modules[native + L"stub.dll"] = {};
+  form.sources.modules[mun] = Module();
+
+  Run(1, 3);
+  form.sourceField.text = L"stub.dll";
+  Run(2, 2);
+  EXPECT_EQ(form.files.files[native + L"out\\stub002.ico"], expected[1]);
+  form.files.failingPath = native + L"out\\stub002.ico";
+  Run(2, 2);
+
+  EXPECT_EQ(form.sources.opened,
+            (std::vector<std::wstring>{native + L"tool.exe", native + L"stub.dll", mun,
+                                       native + L"stub.dll", mun}));
+  EXPECT_EQ(form.files.written,
+            (std::vector<std::wstring>{native + L"out\\tool001.ico", native + L"out\\tool002.ico",
+                                       native + L"out\\tool003.ico", native + L"out\\stub002.ico",
+                                       native + L"out\\stub002.ico"}));
+  ASSERT_EQ(form.messages.shown.size(), 1u);
+  EXPECT_NE(form.messages.shown[0].text.find(system + L"out\\stub002.ico"), std::wstring::npos);
 }
 
 }  // namespace

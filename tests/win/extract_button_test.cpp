@@ -122,7 +122,7 @@ TEST_F(ExtractButton, ALongRunKeepsAnsweringOtherPrograms) {
   {
     AnswerWatch watch(window->hwnd());
     ClickExtract();
-    EXPECT_LT(watch.LongestWait(), 1.0);
+    EXPECT_LT(watch.LongestWait(), kHungSeconds);
   }
   EXPECT_EQ(FilesIn(out.path()).size(), 1005u);
   ExpectIdle();

@@ -14,6 +14,11 @@ namespace morvane::testing {
 
 using Pixels = std::vector<DWORD>;  // 0x00RRGGBB, rows top-down
 
+// Windows calls a window hung that has taken no message for this long: the bound of a test that
+// guards against a freeze. How long things really take is the benchmarks' to tell.
+constexpr double kHungSeconds = 5.0;
+constexpr DWORD kHungMs = 5000;
+
 // What `draw` paints onto a square of `size` pixels, or a rectangle, first filled with the
 // window colour.
 Pixels DrawnPixels(int size, const std::function<void(HDC)>& draw);

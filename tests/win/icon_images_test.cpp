@@ -245,7 +245,7 @@ TEST_F(IconImages, ShiftF10OpensTheMenuAtTheSelectedItem) {
     keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
   }
   SendInput(4, keys, sizeof keys[0]);
-  EXPECT_TRUE(WaitFor("the menu", [] { return !g_menuItems.empty(); }, 3000));
+  EXPECT_TRUE(WaitFor("the menu", [] { return !g_menuItems.empty(); }));
   EXPECT_EQ(g_menuItems, (std::vector<std::wstring>{L"コピー(&C)\tCtrl+C", L"PNG で保存(&P)",
                                                     L"256 × 256、32 ビット（PNG）",
                                                     L"48 × 48、32 ビット", L"32 × 32、32 ビット"}));
@@ -280,7 +280,7 @@ TEST_F(IconImages, ARightClickSelectsItsItemAndOpensTheMenuButNotBesideTheItems)
   const auto selected = [this] { return ListView_GetNextItem(List(), -1, LVNI_SELECTED) + 1; };
 
   const UINT_PTR onItem = rightClick(ItemCentre(3));
-  EXPECT_TRUE(WaitFor("the menu on item 3", [] { return !g_menuItems.empty(); }, 3000));
+  EXPECT_TRUE(WaitFor("the menu on item 3", [] { return !g_menuItems.empty(); }));
   KillTimer(nullptr, onItem);
   EXPECT_EQ(selected(), 3);
   EXPECT_EQ(g_menuItems.size(), 5u);
@@ -288,7 +288,8 @@ TEST_F(IconImages, ARightClickSelectsItsItemAndOpensTheMenuButNotBesideTheItems)
   RECT list;
   GetClientRect(List(), &list);
   const UINT_PTR timer = rightClick({list.right - 40, list.bottom - 10});
-  EXPECT_FALSE(WaitFor("a menu that should not open", [] { return !g_menuItems.empty(); }, 600));
+  EXPECT_FALSE(WaitFor(
+      "a menu that should not open", [] { return !g_menuItems.empty(); }, 600));
   KillTimer(nullptr, timer);
   EXPECT_EQ(selected(), 3);
 }

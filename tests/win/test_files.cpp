@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -44,20 +45,29 @@ std::vector<unsigned char> ExpectedIcon(const std::string& name) {
   return ReadAll(FixtureDir() / "expected" / (name + ".ico"));
 }
 
-SystemFileWithMun::SystemFileWithMun(const std::string& name) {
-  wchar_t windows[MAX_PATH]{};
-  GetWindowsDirectoryW(windows, MAX_PATH);
-  system_ = fs::path(windows) / "system32" / (name + ".dll");
-  mun_ = fs::path(windows) / "SystemResources" / (name + ".dll.mun");
-  fs::create_directories(mun_.parent_path());
-  fs::copy_file(FixtureModule("noicons"), system_, fs::copy_options::overwrite_existing);
-  fs::copy_file(FixtureModule("names"), mun_, fs::copy_options::overwrite_existing);
+namespace {
+
+// The prefix's <Windows>\<folder> through its Unix path, which WoW64 does not redirect.
+fs::path PrefixFolder(const std::string& folder) {
+  const char* prefix = std::getenv("WINEPREFIX");
+  return WinePath(std::string(prefix ? prefix : "") + "/drive_c/windows/" + folder);
 }
 
-SystemFileWithMun::~SystemFileWithMun() {
+}  // namespace
+
+SystemFile::SystemFile(const std::string& folder, const std::string& name, const fs::path& source)
+    : path_(fs::path(L"C:\\windows") / folder / name), placed_(PrefixFolder(folder) / name) {
+  fs::create_directories(placed_.parent_path());
+  fs::copy_file(source, placed_, fs::copy_options::overwrite_existing);
+}
+
+SystemFile::~SystemFile() {
   std::error_code ignored;
-  fs::remove(system_, ignored);
-  fs::remove(mun_, ignored);
+  fs::remove(placed_, ignored);
+}
+
+std::vector<unsigned char> ReadSystemFile(const std::string& folder, const std::string& name) {
+  return ReadAll(PrefixFolder(folder) / name);
 }
 
 TempFolder::TempFolder() {

@@ -25,20 +25,38 @@ fs::path FixtureDir();
 fs::path FixtureModule(const std::string& name);  // FixtureDir()/modules/<name>.dll
 std::vector<unsigned char> ExpectedIcon(const std::string& name);  // expected/<name>.ico
 
-// A module without icons installed as <Windows>\system32\<name>.dll, the way system files
-// of recent Windows are, with the "names" fixture as its <Windows>\SystemResources\<name>.dll.mun.
-// Both are removed at the end.
-class SystemFileWithMun {
+// A copy of `source` as <Windows>\<folder>\<name> of the Wine prefix, "system32", "syswow64" or
+// "SystemResources" as the 64-bit system has them: put there through the prefix's own folders,
+// which WoW64 does not redirect. Removed at the end.
+class SystemFile {
  public:
-  explicit SystemFileWithMun(const std::string& name);
-  ~SystemFileWithMun();
-  SystemFileWithMun(const SystemFileWithMun&) = delete;
-  SystemFileWithMun& operator=(const SystemFileWithMun&) = delete;
+  SystemFile(const std::string& folder, const std::string& name, const fs::path& source);
+  ~SystemFile();
+  SystemFile(const SystemFile&) = delete;
+  SystemFile& operator=(const SystemFile&) = delete;
 
-  const fs::path& path() const { return system_; }
+  // The path a user gives, such as C:\windows\system32\<name>.
+  const fs::path& path() const { return path_; }
 
  private:
-  fs::path system_, mun_;
+  fs::path path_, placed_;
+};
+
+// The bytes of a file that the 64-bit system holds in <Windows>\<folder>.
+std::vector<unsigned char> ReadSystemFile(const std::string& folder, const std::string& name);
+
+// A module without icons installed as <Windows>\system32\<name>.dll, the way system files of
+// recent Windows are, with the "names" fixture as its <Windows>\SystemResources\<name>.dll.mun.
+class SystemFileWithMun {
+ public:
+  explicit SystemFileWithMun(const std::string& name)
+      : system_("system32", name + ".dll", FixtureModule("noicons")),
+        mun_("SystemResources", name + ".dll.mun", FixtureModule("names")) {}
+
+  const fs::path& path() const { return system_.path(); }
+
+ private:
+  SystemFile system_, mun_;
 };
 
 // A fresh empty folder that is removed with everything in it at the end.

@@ -1,5 +1,7 @@
 // Extraction of modules that nobody here wrote: Wine's own DLLs and programs, compared with
-// an independent reading of each file's resource section.
+// an independent reading of each file's resource section. System files are also named as users
+// name them, in System32, where this process has loaded some of them itself; for a 32-bit
+// process on 64-bit Windows, that path names the 64-bit system's file.
 #include <gtest/gtest.h>
 
 #include "tests/win/message_box_catcher.h"
@@ -12,8 +14,11 @@ namespace {
 class WineModuleExtraction : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(WineModuleExtraction, EveryGroupMatchesTheIndependentReading) {
-  const fs::path source = WineModule(GetParam());
-  const std::vector<FileBytes> expected = IconFilesFromPe(ReadAll(source));
+  const std::string name = GetParam();
+  const bool system = name.rfind("system32\\", 0) == 0;
+  const fs::path source = system ? fs::path("C:\\windows") / name : WineModule(name);
+  const std::vector<FileBytes> expected = IconFilesFromPe(
+      system ? ReadSystemFile("system32", source.filename().string()) : ReadAll(source));
   ASSERT_FALSE(expected.empty());
   ASSERT_LT(expected.size(), 1000u);
 
@@ -42,7 +47,9 @@ TEST_P(WineModuleExtraction, EveryGroupMatchesTheIndependentReading) {
 INSTANTIATE_TEST_SUITE_P(Wine, WineModuleExtraction,
                          ::testing::Values("shell32.dll", "user32.dll", "comdlg32.dll",
                                            "comctl32.dll", "notepad.exe", "regedit.exe",
-                                           "taskmgr.exe", "winefile.exe"));
+                                           "taskmgr.exe", "winefile.exe", "system32\\shell32.dll",
+                                           "system32\\user32.dll", "system32\\comctl32.dll",
+                                           "system32\\comdlg32.dll"));
 
 TEST(WineModuleExtractionCount, Shell32HasItsGroups) {
   const fs::path source = WineModule("shell32.dll");
