@@ -42,7 +42,7 @@ std::optional<Message> CopyImage(const GroupImage& image, PngCodec& codec, Clipb
   if (!pixels) return pixels.failure();
   auto png = PngFrom(image, *pixels, codec);  // the pixels decoded once serve both formats
   if (!png) return png.failure();
-  if (!clipboard.PutImage(DibV5(*pixels), *png)) return texts::kCannotCopy;
+  if (!clipboard.PutImage(DibV5(*pixels), Dib(*pixels), *png)) return texts::kCannotCopy;
   return std::nullopt;
 }
 

@@ -6,9 +6,9 @@ namespace morvane {
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
-  // Replaces what the clipboard holds with one image in two formats: CF_DIBV5, and the
-  // registered format "PNG". False when the clipboard cannot be had.
-  virtual bool PutImage(const Bytes& dibV5, const Bytes& png) = 0;
+  // Replaces what the clipboard holds with one image in three formats: CF_DIBV5, CF_DIB and
+  // the registered format "PNG". False when the clipboard cannot be had.
+  virtual bool PutImage(const Bytes& dibV5, const Bytes& dib, const Bytes& png) = 0;
 };
 
 }  // namespace morvane

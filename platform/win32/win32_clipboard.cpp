@@ -46,12 +46,13 @@ bool Hand(UINT format, unique_hglobal memory) {
 
 }  // namespace
 
-bool Win32Clipboard::PutImage(const Bytes& dibV5, const Bytes& png) {
-  unique_hglobal dib = GlobalCopyOf(dibV5), file = GlobalCopyOf(png);
-  if (!dib || !file) return false;
+bool Win32Clipboard::PutImage(const Bytes& dibV5, const Bytes& dib, const Bytes& png) {
+  unique_hglobal v5 = GlobalCopyOf(dibV5), plain = GlobalCopyOf(dib), file = GlobalCopyOf(png);
+  if (!v5 || !plain || !file) return false;
   const OpenedClipboard clipboard(owner_);
   if (!clipboard || !EmptyClipboard()) return false;
-  return Hand(CF_DIBV5, std::move(dib)) && Hand(RegisterClipboardFormatW(L"PNG"), std::move(file));
+  return Hand(CF_DIBV5, std::move(v5)) && Hand(CF_DIB, std::move(plain)) &&
+         Hand(RegisterClipboardFormatW(L"PNG"), std::move(file));
 }
 
 }  // namespace morvane::win32

@@ -9,7 +9,7 @@ class Win32Clipboard final : public Clipboard {
  public:
   // The window that owns what is put on the clipboard.
   void SetOwner(HWND owner) { owner_ = owner; }
-  bool PutImage(const Bytes& dibV5, const Bytes& png) override;
+  bool PutImage(const Bytes& dibV5, const Bytes& dib, const Bytes& png) override;
 
  private:
   HWND owner_ = nullptr;

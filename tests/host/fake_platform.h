@@ -262,12 +262,13 @@ class FakePngCodec final : public PngCodec {
 
 class FakeClipboard final : public Clipboard {
  public:
-  bool PutImage(const Bytes& dib, const Bytes& file) override {
-    dibV5 = dib;
+  bool PutImage(const Bytes& v5, const Bytes& plain, const Bytes& file) override {
+    dibV5 = v5;
+    dib = plain;
     png = file;
     return true;
   }
-  Bytes dibV5, png;
+  Bytes dibV5, dib, png;
 };
 
 // The window's controls and the services, wired together as the composition root does.

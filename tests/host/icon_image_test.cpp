@@ -165,6 +165,14 @@ TEST(DibV5, HoldsTheMasksAndTheRowsBottomUp) {
   EXPECT_EQ(ReadU32(&dib[52]), 0xFF000000u);
   EXPECT_EQ(Bytes(dib.begin() + 124, dib.end()),
             (Bytes{9, 10, 11, 12, 13, 14, 15, 16, 1, 2, 3, 4, 5, 6, 7, 8}));
+  // CF_DIB: the same rows behind the plain header, without masks.
+  const Bytes plain = Dib(image);
+  ASSERT_EQ(plain.size(), kDibHeaderSize + 16);
+  EXPECT_EQ(ReadU32(&plain[0]), 40u);
+  EXPECT_EQ(ReadU32(&plain[8]), 2u);
+  EXPECT_EQ(ReadU16(&plain[14]), 32u);
+  EXPECT_EQ(ReadU32(&plain[16]), 0u);  // BI_RGB
+  EXPECT_EQ(Bytes(plain.begin() + 40, plain.end()), Bytes(dib.begin() + 124, dib.end()));
 }
 
 Bytes Png(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t colour) {
@@ -241,11 +249,12 @@ TEST_F(IconImagesTest, TheTipAndTheMenuReadTheGroupOfTheirItem) {
   EXPECT_TRUE(form.messages.shown.empty());
 }
 
-// The largest image, in two formats: a PNG goes onto the clipboard unchanged.
-TEST_F(IconImagesTest, CopyPutsTheLargestImageOnTheClipboardTwice) {
+// The largest image, in three formats: a PNG goes onto the clipboard unchanged.
+TEST_F(IconImagesTest, CopyPutsTheLargestImageOnTheClipboardInThreeFormats) {
   window.mnuCopy_Click();
   EXPECT_EQ(form.clipboard.png, png);
   EXPECT_EQ(form.clipboard.dibV5, DibV5(*form.png.Decode(png)));
+  EXPECT_EQ(form.clipboard.dib, Dib(*form.png.Decode(png)));
   EXPECT_TRUE(form.messages.shown.empty());
 }
 

@@ -294,8 +294,9 @@ TEST_F(IconImages, ARightClickSelectsItsItemAndOpensTheMenuButNotBesideTheItems)
   EXPECT_EQ(selected(), 3);
 }
 
-// Ctrl+C in the list: the largest image as a DIB with alpha, and as the PNG it is stored as.
-TEST_F(IconImages, CtrlCPutsTheLargestImageOnTheClipboardTwice) {
+// Ctrl+C in the list: the largest image as a DIB with alpha, as a plain DIB, and as the PNG it
+// is stored as.
+TEST_F(IconImages, CtrlCPutsTheLargestImageOnTheClipboardInThreeFormats) {
   const std::vector<FileBytes> icons = IconFilesFromPe(ReadAll(FixtureModule("names")));
   Load(FixtureModule("names"));
   for (int number : {3, 1}) {  // a 256 × 256 PNG; a 32 × 32 DIB of 4 bits
@@ -319,7 +320,12 @@ TEST_F(IconImages, CtrlCPutsTheLargestImageOnTheClipboardTwice) {
       return copy;
     };
     const FileBytes dib = read(CF_DIBV5), png = read(RegisterClipboardFormatW(L"PNG"));
+    const FileBytes plain = read(CF_DIB);  // ours, not one the system makes of CF_DIBV5
     CloseClipboard();
+    ASSERT_GE(plain.size(), 40u);
+    EXPECT_EQ(U32(plain, 0), 40u);
+    EXPECT_EQ(U32(plain, 16), 0u);  // BI_RGB
+    EXPECT_EQ(FileBytes(plain.begin() + 40, plain.end()), FileBytes(dib.begin() + 124, dib.end()));
     ASSERT_GE(dib.size(), 124u);
     EXPECT_EQ(U32(dib, 16), 3u);  // BI_BITFIELDS
     EXPECT_EQ(U32(dib, 52), 0xFF000000u);
