@@ -57,6 +57,19 @@ void ResetSourceDisplay(const Preview& preview) {
   EmptyList(preview);
 }
 
+std::optional<int> FindNumberedItem(int count, const std::wstring& typed, int start, bool wrap) {
+  if (typed.empty() || count < 1) return std::nullopt;
+  const auto begins = [&typed](int item) { return std::to_wstring(item).rfind(typed, 0) == 0; };
+  const int from = std::clamp(start, 1, count + 1);
+  for (int item = from; item <= count; ++item) {
+    if (begins(item)) return item;
+  }
+  for (int item = 1; wrap && item < from; ++item) {
+    if (begins(item)) return item;
+  }
+  return std::nullopt;
+}
+
 std::wstring CounterText(int number, int total) {
   return texts::kCounterPrefix + std::to_wstring(number) + L"/" + std::to_wstring(total);
 }

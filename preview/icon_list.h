@@ -46,6 +46,11 @@ void ShowSelectedIcon(const Preview& preview, int iconCount);
 // counter stay as they are.
 void ResetSourceDisplay(const Preview& preview);
 
+// The search of a list that the user types a number into: the first item, counted from 1, from
+// item `start` on up to `count`, and then from item 1 on where `wrap`, whose number begins with
+// `typed`; nothing when none does.
+std::optional<int> FindNumberedItem(int count, const std::wstring& typed, int start, bool wrap);
+
 // "Icon No．： " followed by the number, "/" and the total, without padding.
 std::wstring CounterText(int number, int total);
 

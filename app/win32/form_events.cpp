@@ -41,6 +41,8 @@ LRESULT FormWindow::OnNotify(NMHDR& header) {
   if (header.code == LVN_GETDISPINFOW) {
     controls_->list.Describe(reinterpret_cast<NMLVDISPINFOW&>(header),
                              [this](int item) { return logic_->ListView1_PictureOf(item); });
+  } else if (header.code == LVN_ODFINDITEMW) {
+    return controls_->list.Find(reinterpret_cast<const NMLVFINDITEMW&>(header));
   } else if (header.code == NM_CLICK) {
     logic_->ListView1_Click();
   } else if (header.code == LVN_KEYDOWN) {

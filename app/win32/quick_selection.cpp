@@ -11,6 +11,7 @@ namespace morvane::win32 {
 namespace {
 
 bool IsSelectingKey(UINT message, WPARAM key) {
+  if (message == WM_CHAR) return true;  // a typed number selects the item it begins
   if (message != WM_KEYDOWN) return false;
   switch (key) {
     case VK_HOME:

@@ -4,6 +4,7 @@
 
 #include "app/win32/list_items.h"
 #include "platform/win32/gdi_owners.h"
+#include "preview/icon_list.h"
 
 namespace morvane::win32 {
 
@@ -59,6 +60,14 @@ void Win32IconListView::Describe(NMLVDISPINFOW& request,
     lstrcpynW(item.pszText, std::to_wstring(item.iItem + 1).c_str(), item.cchTextMax);
   }
   if (item.mask & LVIF_IMAGE) item.iImage = placeOf(item.iItem + 1);
+}
+
+LRESULT Win32IconListView::Find(const NMLVFINDITEMW& request) const {
+  const LVFINDINFOW& find = request.lvfi;
+  if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz) return -1;
+  const auto found = FindNumberedItem(items_, find.psz, request.iStart + 1,
+                                      (find.flags & LVFI_WRAP) != 0);
+  return found ? *found - 1 : -1;
 }
 
 }  // namespace morvane::win32

@@ -24,6 +24,9 @@ class Win32IconListView final : public IconListView {
   // Answers the list's LVN_GETDISPINFOW: item n's text is n, and its picture is at the place
   // that `placeOf` gives.
   void Describe(NMLVDISPINFOW& request, const std::function<int(int item)>& placeOf) const;
+  // Answers the list's LVN_ODFINDITEMW, which it sends as the user types: the position of the
+  // item whose number begins with the text typed since the list's last pause, or -1.
+  LRESULT Find(const NMLVFINDITEMW& request) const;
 
  private:
   HWND list_;

@@ -213,6 +213,34 @@ TEST(ListView1Click, ShowsTheSelectedIconAndItsNumber) {
   EXPECT_TRUE(empty.messages.shown.empty());
 }
 
+// Typing a number in the list: the first item from the start on whose number begins with it.
+TEST(FindNumberedItem, FindsTheFirstNumberThatBeginsWithWhatWasTyped) {
+  const struct {
+    std::wstring typed;
+    int count, start;
+    bool wrap;
+    std::optional<int> found;
+  } cases[] = {
+      {L"1", 33000, 1, true, 1},
+      {L"12", 33000, 1, true, 12},
+      {L"123", 33000, 1, true, 123},
+      {L"1", 33000, 2, true, 10},
+      {L"32999", 33000, 1, true, 32999},
+      {L"4", 33000, 33000, true, 4},
+      {L"4", 33000, 33000, false, std::nullopt},
+      {L"9", 8, 1, true, std::nullopt},
+      {L"0", 100, 1, true, std::nullopt},
+      {L"x", 100, 1, true, std::nullopt},
+      {L"", 100, 1, true, std::nullopt},
+      {L"1", 0, 1, true, std::nullopt},
+      {L"2", 30, 40, true, 2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FindNumberedItem(c.count, c.typed, c.start, c.wrap), c.found)
+        << std::string(c.typed.begin(), c.typed.end()) << " from " << c.start;
+  }
+}
+
 TEST(CounterText, IsNeverPadded) {
   EXPECT_EQ(CounterText(1, 3), L"Icon No．： 1/3");
   EXPECT_EQ(CounterText(5, 12), L"Icon No．： 5/12");
