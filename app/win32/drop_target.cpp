@@ -1,6 +1,7 @@
 #include "app/win32/drop_target.h"
 
 #include <shellapi.h>
+#include <shlguid.h>
 
 #include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
@@ -39,6 +40,13 @@ DragState StateOf(DWORD keys, DragNotification notification, bool offersFileList
 }
 
 }  // namespace
+
+Microsoft::WRL::ComPtr<IDropTargetHelper> DragPictureHelper() {
+  Microsoft::WRL::ComPtr<IDropTargetHelper> helper;
+  late::CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
+                         IID_PPV_ARGS(helper.GetAddressOf()));
+  return helper;
+}
 
 bool OffersFileList(IDataObject* data) {
   FORMATETC format = FileListFormat();
@@ -90,28 +98,35 @@ DWORD DropTarget::Effect(DWORD keys, DragNotification notification) noexcept {
   }
 }
 
-HRESULT DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL, DWORD* effect) noexcept {
+HRESULT DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) noexcept {
   offersFileList_ = OffersFileList(data);
   lastEffect_ = Effect(keys, DragNotification::Enter);
   if (effect) *effect = lastEffect_;
+  POINT point{at.x, at.y};
+  if (helper_) helper_->DragEnter(window_, data, &point, lastEffect_);
   return S_OK;
 }
 
-HRESULT DropTarget::DragOver(DWORD keys, POINTL, DWORD* effect) noexcept {
+HRESULT DropTarget::DragOver(DWORD keys, POINTL at, DWORD* effect) noexcept {
   lastEffect_ = Effect(keys, DragNotification::Over);
   if (effect) *effect = lastEffect_;
+  POINT point{at.x, at.y};
+  if (helper_) helper_->DragOver(&point, lastEffect_);
   return S_OK;
 }
 
 HRESULT DropTarget::DragLeave() noexcept {
   Effect(0, DragNotification::Leave);
   offersFileList_ = false;
+  if (helper_) helper_->DragLeave();
   return S_OK;
 }
 
-HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) noexcept {
+HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL at, DWORD* effect) noexcept {
   if (effect) *effect = lastEffect_;  // a drop does not change what the source was told
   offersFileList_ = false;
+  POINT point{at.x, at.y};
+  if (helper_) helper_->Drop(data, &point, lastEffect_);
   try {
     handlers_.drop(FileList(data));
   } catch (...) {

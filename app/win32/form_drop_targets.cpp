@@ -11,18 +11,21 @@ void FormDropTargets::Register(HWND window, HWND list, HWND sourceField, MainWin
   sourceField_ = sourceField;
   logic_ = &logic;
   // Windows' guidance: no long work inside a drop, which holds the dragging program.
+  const auto helper = DragPictureHelper();
   listTarget_.Attach(
       new DropTarget({[&logic](const DragState& drag) { return logic.ListView1_OLEDragOver(drag); },
                       [this](const std::vector<std::wstring>& files) {
                         Keep({false, files});
-                      }}));
+                      }},
+                     list, helper));
   sourceTarget_.Attach(new DropTarget({[&logic](const DragState& drag) {
                                          return logic.Text1_OLEDragOver(1, drag).value_or(
                                              DropEffect::None);
                                        },
                                        [this](const std::vector<std::wstring>& files) {
                                          Keep({true, files});
-                                       }}));
+                                       }},
+                                      sourceField, helper));
   late::RegisterDragDrop(list_, listTarget_.Get());
   late::RegisterDragDrop(sourceField_, sourceTarget_.Get());
 }

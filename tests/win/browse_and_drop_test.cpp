@@ -6,6 +6,7 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
+#include "app/win32/drop_target.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/message_box_catcher.h"
 #include "tests/win/shown_window.h"
@@ -235,6 +236,75 @@ TEST_F(BrowseAndDrop, ADroppedIconFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{L"アイコンファイルは指定できません。"});
   EXPECT_EQ(Items(), 5);
   EXPECT_EQ(WindowText(Control(kText1Source)), L"names.dll");
+}
+
+// A drag picture service that writes down what it is told.
+class RecordedDragPictures final : public IDropTargetHelper {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (iid != IID_IUnknown && iid != IID_IDropTargetHelper) {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    *object = static_cast<IDropTargetHelper*>(this);
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE DragEnter(HWND target, IDataObject* data, POINT* at,
+                                      DWORD effect) override {
+    told.push_back(L"enter " + Where(at, effect) + (target == window && data ? L" over it" : L""));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DragLeave() override {
+    told.push_back(L"leave");
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DragOver(POINT* at, DWORD effect) override {
+    told.push_back(L"over " + Where(at, effect));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, POINT* at, DWORD effect) override {
+    told.push_back(L"drop " + Where(at, effect) + (data ? L" with the data" : L""));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Show(BOOL) override { return S_OK; }
+
+  HWND window = nullptr;
+  std::vector<std::wstring> told;
+
+ private:
+  static std::wstring Where(const POINT* at, DWORD effect) {
+    return std::to_wstring(at->x) + L"," + std::to_wstring(at->y) + L" " + std::to_wstring(effect);
+  }
+};
+
+// Explorer's drag picture stays while a file is dragged over the window: the shell's service is
+// told of every step, with the effect the target answers; the window has one.
+TEST_F(BrowseAndDrop, TheDragPictureServiceIsToldOfEveryStep) {
+  EXPECT_TRUE(win32::DragPictureHelper());
+  RecordedDragPictures pictures;
+  pictures.window = Control(kListView1);
+  std::vector<std::wstring> dropped;
+  ComPtr<win32::DropTarget> target;
+  target.Attach(new win32::DropTarget(
+      {[](const DragState& drag) {
+         return drag.offersFileList ? DropEffect::Copy : DropEffect::None;
+       },
+       [&dropped](const std::vector<std::wstring>& files) { dropped = files; }},
+      Control(kListView1), &pictures));
+  ComPtr<IDataObject> files = FileListData({L"C:\\a.dll"});
+  ComPtr<IDataObject> text = TextData(L"just text");
+  DWORD effect = DROPEFFECT_COPY;
+  target->DragEnter(text.Get(), MK_LBUTTON, {5, 6}, &effect);
+  target->DragLeave();
+  target->DragEnter(files.Get(), MK_LBUTTON, {7, 8}, &effect);
+  target->DragOver(MK_LBUTTON, {9, 10}, &effect);
+  target->Drop(files.Get(), 0, {9, 10}, &effect);
+  EXPECT_EQ(pictures.told,
+            (std::vector<std::wstring>{L"enter 5,6 0 over it", L"leave", L"enter 7,8 1 over it",
+                                       L"over 9,10 1", L"drop 9,10 1 with the data"}));
+  EXPECT_EQ(dropped, std::vector<std::wstring>{L"C:\\a.dll"});
 }
 
 }  // namespace
