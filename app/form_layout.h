@@ -11,6 +11,9 @@ constexpr int kClientWidth = 329;
 constexpr int kClientHeight = 317;
 constexpr int kCanvasSize = 32;
 
+// Pixels at 96 DPI in pixels at `dpi`, rounded to the nearest.
+constexpr int Scaled(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
+
 // A counter is a label whose text stays on one line.
 enum class ControlKind { kPictureBox, kFrame, kCheckBox, kButton, kTextBox, kLabel, kCounter, kListView };
 

@@ -10,6 +10,7 @@
 #include "platform/path_names.h"
 #include "platform/program_texts.h"
 #include "platform/scope_exit.h"
+#include "preview/counter_font.h"
 
 namespace morvane {
 
@@ -119,6 +120,15 @@ void MainWindow::ListView1_Click() { ShowSelectedIcon(PreviewControls(), iconCou
 
 void MainWindow::ListView1_SelectionChanged() {
   if (!loading_) ListView1_Click();
+}
+
+void MainWindow::Form_DpiChanged() {
+  // The widest the counter shows: every number of the file, or what it shows before a load.
+  const std::wstring widest =
+      iconCount_ > 0 ? CounterText(iconCount_, iconCount_) : form_.counter.Caption();
+  FitCounterFont(form_.counter, widest);
+  pictures_.ForgetPictures();
+  ShowSelectedIcon(PreviewControls(), iconCount_);
 }
 
 }  // namespace morvane

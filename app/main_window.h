@@ -96,6 +96,10 @@ class MainWindow {
   // chooses.
   void mnuSavePng_Click(int line);
 
+  // The window moved to a monitor of another scale, and its controls and pictures with it: the
+  // counter's font is fitted again and the pictures are made anew as they are shown.
+  void Form_DpiChanged();
+
   int iconCount() const { return iconCount_; }
 
  private:

@@ -23,6 +23,8 @@ inline constexpr wchar_t kDestinationLabel[] = L"保存先フォルダ";
 inline constexpr wchar_t kCounterBeforeLoad[] = L"Icon No．： 000/000";
 inline constexpr wchar_t kCounterPrefix[] = L"Icon No．： ";
 inline constexpr wchar_t kCounterFace[] = L"ＭＳ Ｐゴシック";
+// The compact UI face of every Japanese Windows, for captions the message font cannot fit.
+inline constexpr wchar_t kCompactUiFace[] = L"MS UI Gothic";
 
 // The dialogs.
 inline constexpr wchar_t kAllFilesFilter[] = L"すべてのファイル (*.*)";

@@ -30,6 +30,8 @@ class PictureCache {
   void UseFile(const ShellIconFile& file, int count);
   // Forgets every picture and the file.
   void Forget() { UseFile({}, 0); }
+  // Forgets every picture made, as when the picture list was made anew; the file stays.
+  void ForgetPictures() { slots_.fill({}); }
   // The place of icon `number`'s picture, made with its batch if need be; the bare canvas for a
   // number without a picture.
   int PlaceOf(int number);

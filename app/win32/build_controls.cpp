@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/caption_font.h"
 #include "app/form_layout.h"
+#include "platform/win32/text_ink.h"
+#include "platform/win32/window_dpi.h"
 
 namespace morvane::win32 {
 
@@ -43,7 +46,7 @@ ControlClass ClassOf(ControlKind kind) {
 }
 
 void CreateControls(HWND form, HINSTANCE instance, int dpi, HFONT font) {
-  const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  const auto scale = [dpi](int pixels) { return Scaled(pixels, dpi); };
   for (const ControlLayout& control : kFormLayout) {
     const ControlClass kind = ClassOf(control.kind);
     const DWORD style =
@@ -75,11 +78,26 @@ void ArrangeStacking(HWND form) {
 
 }  // namespace
 
-unique_hfont MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return unique_hfont{CreateFontIndirectW(&metrics.lfMessageFont)};
+unique_hfont FittedUiFont(int dpi) {
+  const LOGFONTW message = MessageFontAt(dpi);
+  Win32FontMeasure measure(message);
+  const UiFont designed{message.lfFaceName,
+                        message.lfHeight < 0 ? -message.lfHeight : message.lfHeight};
+  const UiFont fitted = FitUiFont(CaptionRooms(dpi), UiFontCandidates(designed, dpi), measure);
+  const LOGFONTW font = measure.LogFontOf(fitted);
+  return unique_hfont{CreateFontIndirectW(&font)};
+}
+
+void PlaceControls(HWND form, int dpi, HFONT font) {
+  const auto scale = [dpi](int pixels) { return Scaled(pixels, dpi); };
+  for (const ControlLayout& control : kFormLayout) {
+    const HWND child = GetDlgItem(form, control.id);
+    SetWindowPos(child, nullptr, scale(control.x), scale(control.y), scale(control.width),
+                 scale(control.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (control.kind != ControlKind::kCounter) {
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+  }
 }
 
 void BuildControls(HWND form, HINSTANCE instance, int dpi, HFONT font) {

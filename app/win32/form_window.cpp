@@ -9,6 +9,7 @@
 #include "app/win32/icon_menu.h"
 #include "platform/program_texts.h"
 #include "platform/win32/fatal_failure.h"
+#include "platform/win32/window_dpi.h"
 #include "res/resource_ids.h"
 #include "res/version_info.h"
 
@@ -17,12 +18,6 @@ namespace morvane::win32 {
 namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-int ScreenDpi() {
-  const WindowDc screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : 96;
-}
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -57,12 +52,15 @@ FormWindow::~FormWindow() {
 std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
   std::unique_ptr<FormWindow> window(new FormWindow(instance));
   RegisterFormClass(instance, WindowProc);
-  RECT frame{0, 0, window->Scale(kClientWidth), window->Scale(kClientHeight)};
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-  const HWND created = CreateWindowExW(
-      0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, window.get());
+  const SIZE frame = window->Frame();
+  const HWND created =
+      CreateWindowExW(0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.cx, frame.cy, nullptr, nullptr, instance, window.get());
   if (!created || !window->hwnd_) return nullptr;
+  // Made on its monitor, whose scale may not be the screen's.
+  const SIZE onItsMonitor = window->Frame();
+  SetWindowPos(created, nullptr, 0, 0, onItsMonitor.cx, onItsMonitor.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return window;
 }
 
@@ -121,6 +119,9 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       controls_->canvas.Paint(item.hDC);
       return TRUE;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CONTEXTMENU:
       if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
       break;
@@ -162,7 +163,8 @@ Form FormWindow::Controls::ForLogic() {
 
 bool FormWindow::OnCreate() noexcept {
   try {
-    font_ = MessageFont();
+    dpi_ = WindowDpi(hwnd_);
+    font_ = FittedUiFont(dpi_);
     BuildControls(hwnd_, instance_, dpi_, font_.get());
     services_.SetOwner(hwnd_);
     controls_.emplace(*this);
@@ -171,11 +173,36 @@ bool FormWindow::OnCreate() noexcept {
     logic_.emplace(controls_->ForLogic(), services_.ForLogic());
     tip_.emplace(Control(kListView1),
                  [this](int number) { return logic_->ListView1_TipText(number); });
+    tip_->SetScale(dpi_, font_.get());
     return true;
   } catch (...) {
     logic_.reset();
     return false;
   }
+}
+
+SIZE FormWindow::Frame() const {
+  return FrameAround({Scale(kClientWidth), Scale(kClientHeight)}, kWindowStyle, dpi_);
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!controls_ || !logic_) return;
+  unique_hfont font = FittedUiFont(dpi_);
+  PlaceControls(hwnd_, dpi_, font.get());
+  font_ = std::move(font);  // the controls have let go of the one it replaces
+  controls_->counter.SetDpi(dpi_);
+  const int size = Scale(kCanvasSize);
+  controls_->pictures.Resize(size);
+  controls_->list.SetPictures(
+      controls_->pictures.images(),
+      {SystemMetricAt(SM_CXICONSPACING, dpi_), SystemMetricAt(SM_CYICONSPACING, dpi_)});
+  controls_->canvas.SetPictures(controls_->pictures.images(), size);
+  tip_->SetScale(dpi_, font_.get());
+  logic_->Form_DpiChanged();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 }  // namespace morvane::win32

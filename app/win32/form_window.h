@@ -12,8 +12,8 @@
 #include "app/win32/form_drop_targets.h"
 #include "app/win32/list_tip.h"
 #include "app/win32/win32_services.h"
-#include "platform/win32/gdi_owners.h"
 #include "app/win32/ole_scope.h"
+#include "platform/win32/gdi_owners.h"
 #include "app/win32/win32_canvas.h"
 #include "app/win32/win32_controls.h"
 #include "app/win32/win32_counter_label.h"
@@ -55,12 +55,17 @@ class FormWindow {
   // key; false for a menu asked of anything else.
   bool OnContextMenu(HWND from, LPARAM at);
   void OnCommand(int id, int code);
-  int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+  // Moved to a monitor of another scale: the window takes the rectangle the system suggests, and
+  // its controls, fonts and pictures scale again from the layout.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  int Scale(int pixels) const { return Scaled(pixels, dpi_); }
+  // The window's size around its client area, at its monitor's scale.
+  SIZE Frame() const;
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
-  int dpi_ = 96;
-  unique_hfont font_;  // the controls' font; the counter has one of its own
+  int dpi_ = 96;       // of the window's monitor
+  unique_hfont font_;  // the controls' font, fitted to them; the counter has one of its own
 
   static constexpr UINT kAcceptDrops = WM_APP;
 

@@ -11,7 +11,7 @@ namespace morvane::win32 {
 namespace {
 
 constexpr UINT_PTR kTool = 1;
-constexpr int kTipWidth = 600;  // pixels; a width lets the text break at its line ends
+constexpr int kTipWidth = 600;  // pixels at 96 DPI; a width lets the text break at its line ends
 
 TTTOOLINFOW ToolOn(HWND list) {
   TTTOOLINFOW tool{};
@@ -34,10 +34,15 @@ ListTip::ListTip(HWND list, TextOf textOf)
   if (!tip_) return;
   TTTOOLINFOW tool = ToolOn(list_);
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
   // After the tip's own subclass, so that this one sees the mouse first.
   late::SetWindowSubclass(list_, Subclass, reinterpret_cast<UINT_PTR>(this),
                           reinterpret_cast<DWORD_PTR>(this));
+}
+
+void ListTip::SetScale(int dpi, HFONT font) {
+  if (!tip_) return;
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kTipWidth, dpi, 96));
+  SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 ListTip::~ListTip() {

@@ -19,6 +19,9 @@ class ListTip {
   ListTip(const ListTip&) = delete;
   ListTip& operator=(const ListTip&) = delete;
 
+  // The tip's font, and its width at the monitor's scale.
+  void SetScale(int dpi, HFONT font);
+
  private:
   static LRESULT CALLBACK Subclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR self) noexcept;

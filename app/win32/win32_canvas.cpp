@@ -31,6 +31,15 @@ void Win32Canvas::ShowPicture(int place) {
   if (!keep_) InvalidateRect(canvas_, nullptr, FALSE);
 }
 
+void Win32Canvas::SetPictures(HIMAGELIST images, int size) {
+  images_ = images;
+  size_ = size;
+  unique_hbitmap fresh{DibSection(size, size)};
+  SelectObject(keptDc_.get(), fresh.get());  // lets go of the old one, which can then go
+  kept_ = std::move(fresh);
+  ClearDrawing();
+}
+
 void Win32Canvas::Paint(HDC target) const {
   BitBlt(target, 0, 0, size_, size_, keptDc_.get(), 0, 0, SRCCOPY);
 }

@@ -18,6 +18,8 @@ class Win32Canvas final : public Canvas {
   void ShowPicture(int place) override;
   // Paints the canvas window from its kept bitmap.
   void Paint(HDC target) const;
+  // Shows pictures of `images` from now on, at `size` pixels; cleared until the next picture.
+  void SetPictures(HIMAGELIST images, int size);
 
  private:
   void Clear();

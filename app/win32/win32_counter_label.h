@@ -18,6 +18,8 @@ class Win32CounterLabel final : public CounterLabel {
   int DesignedFontHeight() const override { return 975 * dpi_ / 7200; }
   PixelSize InkOf(const std::wstring& text, int height) override;
   void SetFontHeight(int height) override;
+  // The monitor's scale, which the designed height follows.
+  void SetDpi(int dpi) { dpi_ = dpi; }
 
  private:
   HWND window_;

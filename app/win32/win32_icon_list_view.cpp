@@ -15,6 +15,13 @@ void Win32IconListView::AttachPictures(bool attached) {
   ListView_SetImageList(list_, attached ? images_ : nullptr, LVSIL_NORMAL);
 }
 
+void Win32IconListView::SetPictures(HIMAGELIST images, SIZE spacing) {
+  images_ = images;
+  if (attached_) ListView_SetImageList(list_, images_, LVSIL_NORMAL);
+  ListView_SetIconSpacing(list_, spacing.cx, spacing.cy);
+  ListView_Arrange(list_, LVA_DEFAULT);
+}
+
 void Win32IconListView::RemoveItems() {
   items_ = 0;
   ListView_DeleteAllItems(list_);
@@ -65,8 +72,8 @@ void Win32IconListView::Describe(NMLVDISPINFOW& request,
 LRESULT Win32IconListView::Find(const NMLVFINDITEMW& request) const {
   const LVFINDINFOW& find = request.lvfi;
   if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz) return -1;
-  const auto found = FindNumberedItem(items_, find.psz, request.iStart + 1,
-                                      (find.flags & LVFI_WRAP) != 0);
+  const auto found =
+      FindNumberedItem(items_, find.psz, request.iStart + 1, (find.flags & LVFI_WRAP) != 0);
   return found ? *found - 1 : -1;
 }
 

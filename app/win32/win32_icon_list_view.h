@@ -27,6 +27,9 @@ class Win32IconListView final : public IconListView {
   // Answers the list's LVN_ODFINDITEMW, which it sends as the user types: the position of the
   // item whose number begins with the text typed since the list's last pause, or -1.
   LRESULT Find(const NMLVFINDITEMW& request) const;
+  // Shows pictures of `images` from now on, its items `spacing` pixels apart, as at another
+  // scale.
+  void SetPictures(HIMAGELIST images, SIZE spacing);
 
  private:
   HWND list_;

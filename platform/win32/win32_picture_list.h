@@ -18,13 +18,17 @@ class Win32PictureList final : public PictureList {
   Win32PictureList& operator=(const Win32PictureList&) = delete;
 
   HIMAGELIST images() const { return images_; }
+  // The pictures anew at `size` pixels, in another image list, all bare canvases: the controls
+  // that showed the old one take the new one.
+  void Resize(int size);
   void DrawIcons(const std::wstring& file, int firstIcon, int count, int first) override;
 
  private:
   void Draw(HICON icon, int place);
+  void Make(int size);
 
-  int size_;
-  HIMAGELIST images_;
+  int size_ = 0, places_;
+  HIMAGELIST images_ = nullptr;
   unique_hbitmap canvas_;
   unique_hdc canvasDc_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/caption_font.h"
 #include "preview/counter_font.h"
 #include "preview/icon_list.h"
 #include "tests/host/fake_platform.h"
@@ -258,6 +259,62 @@ TEST(FitCounterFont, KeepsTheLargestHeightAtWhichAnyDigitsFit) {
     FitCounterFont(counter, text);
     EXPECT_EQ(counter.fontHeight, height) << width;
   }
+}
+
+// Faces as their ink stands, each character a pixel narrower than the height: a tall one inks
+// from a quarter of its height to a quarter below it, in a line box half as high again; any
+// other inks its height from the line's top row.
+class FakeFontMeasure final : public FontMeasure {
+ public:
+  LineInk Measure(const std::wstring& text, const UiFont& font) override {
+    const int h = font.height, width = static_cast<int>(text.size()) * (h - 1);
+    if (font.face == L"Tall") return {width, h / 4, h + h / 4, h + h / 2};
+    return {width, 0, h, h};
+  }
+};
+
+TEST(FitUiFont, TakesTheLargestSizeAtWhichEveryCaptionStandsWhole) {
+  FakeFontMeasure measure;
+  const struct {
+    UiFont message;
+    int dpi;
+    UiFont fitted;
+  } cases[] = {
+      {{L"Small", 11}, 96, {L"Small", 11}},
+      {{L"Small", 12}, 96, {L"Small", 11}},  // 抽出ファイル: 6 × 11 is too wide for 65
+      {{L"Small", 10}, 96, {L"Small", 10}},  // the user's own small font stays
+      // A tall face fits a text box's 14 rows at no size of 8 points or more.
+      {{L"Tall", 12}, 96, {L"MS UI Gothic", 11}},
+      {{L"Tall", 24}, 192, {L"MS UI Gothic", 22}},
+  };
+  for (const auto& c : cases) {
+    const UiFont fitted =
+        FitUiFont(CaptionRooms(c.dpi), UiFontCandidates(c.message, c.dpi), measure);
+    EXPECT_EQ(fitted, c.fitted) << std::string(c.message.face.begin(), c.message.face.end()) << " "
+                                << c.message.height;
+  }
+  EXPECT_EQ(UiFontCandidates({L"Tall", 12}, 96).back(), (UiFont{L"MS UI Gothic", 11}));
+  EXPECT_EQ(UiFontCandidates({L"Tall", 18}, 144).back(), (UiFont{L"MS UI Gothic", 16}));
+}
+
+TEST(FitUiFont, EachControlKeepsItsTextWhereItDrawsIt) {
+  const LineInk ink{50, 3, 15, 17};
+  EXPECT_TRUE(Fits({L"", 50, 15, TextPlacement::kTop}, ink));
+  EXPECT_FALSE(Fits({L"", 49, 15, TextPlacement::kTop}, ink));
+  EXPECT_FALSE(Fits({L"", 50, 14, TextPlacement::kTop}, ink));
+  // Centred, the line box of 17 starts a row above a room of 14: ink rows 2 to 14.
+  EXPECT_TRUE(Fits({L"", 50, 14, TextPlacement::kCentred}, ink));
+  EXPECT_FALSE(Fits({L"", 50, 12, TextPlacement::kCentred}, ink));
+  EXPECT_FALSE(Fits({L"", 500, 16, TextPlacement::kWholeLine}, ink));
+  EXPECT_TRUE(Fits({L"", 0, 17, TextPlacement::kWholeLine}, ink));
+
+  // The Extract button holds its progress too; the counter fits a font of its own.
+  const auto rooms = CaptionRooms(96);
+  ASSERT_EQ(rooms.size(), 9u);  // 2 labels, the check box, 3 buttons and the progress, 2 boxes
+  const auto progress = std::find_if(rooms.begin(), rooms.end(),
+                                     [](const TextRoom& r) { return r.text == L"抽出中 100%"; });
+  ASSERT_NE(progress, rooms.end());
+  EXPECT_EQ(progress->width, 93 - 6);
 }
 
 // The cache of the list's pictures: a batch of 16 made when one of them is first asked for,

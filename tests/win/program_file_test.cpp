@@ -72,8 +72,20 @@ TEST(ProgramFile, AsksForCommonControlsSixAndDpiAwareness) {
 
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-  EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+
+  // This test carries the same manifest: the system takes it as aware of each monitor's scale.
+  using Context = HANDLE(WINAPI*)();
+  using Awareness = int(WINAPI*)(HANDLE);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto context = reinterpret_cast<Context>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  const auto awareness = reinterpret_cast<Awareness>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  ASSERT_TRUE(context && awareness);
+  EXPECT_EQ(awareness(context()), 2);  // DPI_AWARENESS_PER_MONITOR_AWARE
 }
 
 }  // namespace
