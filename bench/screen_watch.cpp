@@ -18,11 +18,20 @@ void AnswerMessages() {
   }
 }
 
-ScreenReader::ScreenReader(const std::vector<HWND>& windows) {
+std::vector<RECT> AreasOf(const std::vector<HWND>& windows) {
+  std::vector<RECT> areas;
   for (HWND window : windows) {
     RECT area{};
     GetWindowRect(window, &area);
-    areas_.push_back(area);
+    areas.push_back(area);
+  }
+  return areas;
+}
+
+ScreenReader::ScreenReader(const std::vector<HWND>& windows) : ScreenReader(AreasOf(windows)) {}
+
+ScreenReader::ScreenReader(const std::vector<RECT>& areas) : areas_(areas) {
+  for (const RECT& area : areas_) {
     width_ = std::max<int>(width_, area.right - area.left);
     height_ += area.bottom - area.top;
   }
@@ -58,7 +67,10 @@ std::vector<HWND> LoadedParts(HWND form) {
 }
 
 Watcher::Watcher(HWND window, const Pixels& wanted, bool startNow)
-    : window_(window), wanted_(wanted) {
+    : Watcher(window, wanted, AreasOf(LoadedParts(window)), startNow) {}
+
+Watcher::Watcher(HWND window, const Pixels& wanted, std::vector<RECT> areas, bool startNow)
+    : window_(window), wanted_(wanted), areas_(std::move(areas)) {
   if (startNow) start_ = Now();
   screen_ = std::thread([this] { WatchScreen(); });
   pinger_ = std::thread([this] { Ping(); });
@@ -84,7 +96,7 @@ StepFigures Watcher::Figures() const {
 }
 
 void Watcher::WatchScreen() {
-  ScreenReader reader(LoadedParts(window_));
+  ScreenReader reader(areas_);
   while (!done_) {
     if (start_ > 0) {
       if (IsHungAppWindow(window_)) hung_ = true;
@@ -118,8 +130,10 @@ void AnswerUntilShown(const Watcher& watcher) {
   }
 }
 
-Pixels SettledPicture(HWND window) {
-  ScreenReader reader(LoadedParts(window));
+Pixels SettledPicture(HWND window) { return SettledPicture(AreasOf(LoadedParts(window))); }
+
+Pixels SettledPicture(const std::vector<RECT>& areas) {
+  ScreenReader reader(areas);
   Pixels last = reader.Read();
   double since = Now();
   while (Now() - since < 2) {

@@ -22,6 +22,7 @@ void AnswerMessages();
 class ScreenReader {
  public:
   explicit ScreenReader(const std::vector<HWND>& windows);
+  explicit ScreenReader(const std::vector<RECT>& areas);
   ~ScreenReader();
   ScreenReader(const ScreenReader&) = delete;
   ScreenReader& operator=(const ScreenReader&) = delete;
@@ -40,6 +41,9 @@ class ScreenReader {
 // None of them holds the caret, which would blink.
 std::vector<HWND> LoadedParts(HWND form);
 
+// Where windows are on the screen, frames included.
+std::vector<RECT> AreasOf(const std::vector<HWND>& windows);
+
 struct StepFigures {
   double pictureShown = -1;  // from the step's start
   double answersAgain = -1;  // the first message sent after the start, answered
@@ -49,8 +53,10 @@ struct StepFigures {
 
 class Watcher {
  public:
-  // Starts watching at once, or from Begin() when `startNow` is false.
+  // Starts watching at once, or from Begin() when `startNow` is false: the window's loaded
+  // parts, or the areas of the screen given.
   Watcher(HWND window, const Pixels& wanted, bool startNow = true);
+  Watcher(HWND window, const Pixels& wanted, std::vector<RECT> areas, bool startNow = true);
   // The last message sent must be answered before the pinger can end.
   ~Watcher();
   Watcher(const Watcher&) = delete;
@@ -67,6 +73,7 @@ class Watcher {
 
   HWND window_;
   Pixels wanted_;
+  std::vector<RECT> areas_;
   std::atomic<double> start_{0};
   std::atomic<bool> done_{false}, pingerDone_{false}, hung_{false};
   std::atomic<double> shownAt_{0}, answeredAt_{0}, longestWait_{0};
@@ -76,9 +83,10 @@ class Watcher {
 // Answers the window's messages until the watcher has seen its picture, or the time is up.
 void AnswerUntilShown(const Watcher& watcher);
 
-// Answers messages until the window's loaded parts have not changed for two seconds; gives
-// their pixels.
+// Answers messages until the window's loaded parts, or the areas given, have not changed for
+// two seconds; gives their pixels.
 Pixels SettledPicture(HWND window);
+Pixels SettledPicture(const std::vector<RECT>& areas);
 
 Pixels ReadPicture(const std::wstring& path);
 void WritePicture(const std::wstring& path, const Pixels& pixels);

@@ -201,6 +201,14 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
       {SystemMetricAt(SM_CXICONSPACING, dpi_), SystemMetricAt(SM_CYICONSPACING, dpi_)});
   controls_->canvas.SetPictures(controls_->pictures.images(), size);
   tip_->SetScale(dpi_, font_.get());
+  // The title bar's icons at the new scale.
+  for (const auto& [which, metric] :
+       {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
+    const int side = SystemMetricAt(metric, dpi_);
+    const HANDLE icon =
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MORVANE), IMAGE_ICON, side, side, LR_SHARED);
+    SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
   logic_->Form_DpiChanged();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }

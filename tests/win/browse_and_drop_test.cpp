@@ -9,6 +9,7 @@
 #include "app/win32/drop_target.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/message_box_catcher.h"
+#include "tests/win/on_stack.h"
 #include "tests/win/shown_window.h"
 #include "tests/win/test_data_object.h"
 #include "tests/win/test_files.h"
@@ -239,18 +240,8 @@ TEST_F(BrowseAndDrop, ADroppedIconFileIsRefusedAndChangesNothing) {
 }
 
 // A drag picture service that writes down what it is told.
-class RecordedDragPictures final : public IDropTargetHelper {
+class RecordedDragPictures final : public OnStack<IDropTargetHelper> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDropTargetHelper) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDropTargetHelper*>(this);
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE DragEnter(HWND target, IDataObject* data, POINT* at,
                                       DWORD effect) override {
     told.push_back(L"enter " + Where(at, effect) + (target == window && data ? L" over it" : L""));

@@ -1,5 +1,6 @@
 #include "tests/win/drag_files.h"
 
+#include "tests/win/on_stack.h"
 #include "tests/win/test_data_object.h"
 
 namespace morvane::testing {
@@ -7,19 +8,9 @@ namespace morvane::testing {
 namespace {
 
 // A drag source that holds the drag for a while, then drops.
-class TimedDrop final : public IDropSource {
+class TimedDrop final : public OnStack<IDropSource> {
  public:
   explicit TimedDrop(DWORD holdMs) : dropAt_(GetTickCount64() + holdMs) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDropSource) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDropSource*>(this);
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the caller's stack
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
     return GetTickCount64() < dropAt_ ? S_OK : DRAGDROP_S_DROP;
   }

@@ -1,0 +1,88 @@
+// A change of monitor on the shown window with a module loaded, in one window, as a user drags
+// it between monitors of 100 %, 150 % and 200 %: Windows sends WM_DPICHANGED, which Wine never
+// does, so this sends it from the window's own thread, in the steps 96 → 144 → 192 → 96, as the
+// window tests do. A first round lets each step settle and keeps its pixels; every later round
+// times, from the message, until the screen shows the window so again, and notes the longest
+// wait of a message sent to it meanwhile.
+//   monitor_change.exe <module> [rounds]
+// Prints, per step, the median over the rounds in seconds.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/win32/form_window.h"
+#include "bench/screen_watch.h"
+#include "bench/timing.h"
+#include "platform/win32/late_bound.h"
+
+namespace {
+
+using namespace morvane::bench;
+
+// The rectangle Windows suggests: the frame as it is, around the client area at the new scale.
+RECT Suggested(HWND form, int dpi) {
+  RECT frame, client;
+  GetWindowRect(form, &frame);
+  GetClientRect(form, &client);
+  return {frame.left, frame.top,
+          frame.left + (frame.right - frame.left - client.right) +
+              morvane::Scaled(morvane::kClientWidth, dpi),
+          frame.top + (frame.bottom - frame.top - client.bottom) +
+              morvane::Scaled(morvane::kClientHeight, dpi)};
+}
+
+void Change(HWND form, int dpi, RECT suggested) {
+  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  const int rounds = argc > 2 ? _wtoi(argv[2]) : 9;
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+  morvane::win32::late::InitCommonControlsEx(&controls);
+  auto window = morvane::win32::FormWindow::Create(GetModuleHandleW(nullptr));
+  if (!window) return 1;
+  window->Show(SW_SHOWNORMAL);
+  const HWND form = window->hwnd();
+  window->logic().LoadSource(argv[1]);
+  SetFocus(window->Control(morvane::kListView1));  // no caret to blink on the screen
+  SettledPicture(form);
+
+  const int steps[] = {144, 192, 96};
+  std::map<int, Pixels> settled;
+  std::map<int, std::vector<double>> shown, longest;
+  for (int round = 0; round <= rounds; ++round) {
+    for (const int dpi : steps) {
+      const RECT area = Suggested(form, dpi);
+      if (round == 0) {
+        Change(form, dpi, area);
+        settled[dpi] = SettledPicture({area});
+        continue;
+      }
+      Watcher watcher(form, settled[dpi], {area});
+      Change(form, dpi, area);
+      AnswerUntilShown(watcher);
+      const StepFigures figures = watcher.Figures();
+      shown[dpi].push_back(figures.pictureShown);
+      longest[dpi].push_back(figures.longestWait);
+      SettledPicture({area});
+    }
+  }
+  const int icons = window->logic().iconCount();
+  window.reset();
+  std::printf("icons=%d rounds=%d\n", icons, rounds);
+  int from = 96;
+  for (const int dpi : steps) {
+    std::printf("  %d -> %d DPI: drawn again %.3f s, longest wait %.3f s\n", from, dpi,
+                Median(shown[dpi]), Median(longest[dpi]));
+    from = dpi;
+  }
+  return 0;
+}
