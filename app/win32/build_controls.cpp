@@ -90,14 +90,20 @@ unique_hfont FittedUiFont(int dpi) {
 
 void PlaceControls(HWND form, int dpi, HFONT font) {
   const auto scale = [dpi](int pixels) { return Scaled(pixels, dpi); };
+  // All moved at once, and drawn once by the caller.
+  HDWP moves = BeginDeferWindowPos(static_cast<int>(kFormLayout.size()));
   for (const ControlLayout& control : kFormLayout) {
     const HWND child = GetDlgItem(form, control.id);
-    SetWindowPos(child, nullptr, scale(control.x), scale(control.y), scale(control.width),
-                 scale(control.height), SWP_NOZORDER | SWP_NOACTIVATE);
     if (control.kind != ControlKind::kCounter) {
-      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    if (moves) {
+      moves = DeferWindowPos(moves, child, nullptr, scale(control.x), scale(control.y),
+                             scale(control.width), scale(control.height),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
+  if (moves) EndDeferWindowPos(moves);
 }
 
 void BuildControls(HWND form, HINSTANCE instance, int dpi, HFONT font) {
