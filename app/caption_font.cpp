@@ -1,5 +1,7 @@
 #include "app/caption_font.h"
 
+#include <algorithm>
+
 #include "app/form_layout.h"
 
 namespace morvane {
@@ -73,8 +75,12 @@ std::vector<UiFont> UiFontCandidates(const UiFont& message, int dpi) {
   return candidates;
 }
 
-UiFont FitUiFont(const std::vector<TextRoom>& rooms, const std::vector<UiFont>& candidates,
+UiFont FitUiFont(std::vector<TextRoom> rooms, const std::vector<UiFont>& candidates,
                  FontMeasure& measure) {
+  // A whole line is the quickest to measure, and the first to fail in a tall face.
+  std::stable_partition(rooms.begin(), rooms.end(), [](const TextRoom& room) {
+    return room.placement == TextPlacement::kWholeLine;
+  });
   for (const UiFont& font : candidates) {
     bool all = true;
     for (const TextRoom& room : rooms) {

@@ -35,7 +35,7 @@ std::vector<TextRoom> CaptionRooms(int dpi);
 std::vector<UiFont> UiFontCandidates(const UiFont& message, int dpi);
 
 // The first candidate at which every text stands whole; the last where none does.
-UiFont FitUiFont(const std::vector<TextRoom>& rooms, const std::vector<UiFont>& candidates,
+UiFont FitUiFont(std::vector<TextRoom> rooms, const std::vector<UiFont>& candidates,
                  FontMeasure& measure);
 
 }  // namespace morvane

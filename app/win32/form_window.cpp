@@ -59,8 +59,10 @@ std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
   if (!created || !window->hwnd_) return nullptr;
   // Made on its monitor, whose scale may not be the screen's.
   const SIZE onItsMonitor = window->Frame();
-  SetWindowPos(created, nullptr, 0, 0, onItsMonitor.cx, onItsMonitor.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (onItsMonitor.cx != frame.cx || onItsMonitor.cy != frame.cy) {
+    SetWindowPos(created, nullptr, 0, 0, onItsMonitor.cx, onItsMonitor.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return window;
 }
 

@@ -53,6 +53,7 @@ LineInk LineInkOf(HFONT font, const std::wstring& text) {
     GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
   const int line = metrics.tmHeight;
+  if (text.empty()) return {0, 0, 0, line};
   const int width = extent.cx + 2 * line + 1, height = 3 * line;
   void* bits = nullptr;
   const unique_hbitmap canvas{DibSection(width, height, &bits)};

@@ -15,7 +15,7 @@ namespace morvane::win32 {
 PixelSize TextInk(HFONT font, const std::wstring& text, PixelSize room);
 
 // The ink of one line of `text` in `font`, drawn from the top left corner of its line box,
-// rows above the box counted negative.
+// rows above the box counted negative; for an empty text, the line box alone.
 LineInk LineInkOf(HFONT font, const std::wstring& text);
 
 // Fonts made from a template, such as the message font, in other faces and heights.
