@@ -603,6 +603,8 @@ TEST_F(ScaledWindow, AChangeOfMonitorScalesEverythingAgain) {
       EXPECT_EQ(place.bottom - place.top, Scaled(c.height, dpi)) << c.id;
     }
     ExpectEveryCaptionWhole(*window, dpi);
+    // The list's items stand in its width, as in a window started at this scale.
+    EXPECT_FALSE(GetWindowLongW(List(), GWL_STYLE) & WS_HSCROLL);
     LOGFONTW counter{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(kLabel3), WM_GETFONT, 0, 0)),
                sizeof counter, &counter);
