@@ -77,11 +77,13 @@ class ResourceTree {
 }  // namespace
 
 bool PeResourceTableLiesInFile(const FileBytes& file, std::uint64_t header, bool forShell) {
-  auto layout = ReadPeLayout(file, header);
-  if (!layout) return false;
-  if (layout->resources == 0) return true;  // a module without resources
-  const std::uint32_t root = layout->resources;
-  return ResourceTree(file, std::move(*layout), forShell).LiesInFile(root);
+  const auto layout = ReadPeLayout(file, header);
+  return layout && PeResourceTableLiesInFile(file, *layout, forShell);
+}
+
+bool PeResourceTableLiesInFile(const FileBytes& file, const PeLayout& layout, bool forShell) {
+  if (layout.resources == 0) return true;  // a module without resources
+  return ResourceTree(file, layout, forShell).LiesInFile(layout.resources);
 }
 
 }  // namespace morvane

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "formats/bytes.h"
+#include "formats/pe_layout.h"
 
 namespace morvane {
 
@@ -13,5 +14,7 @@ namespace morvane {
 // file could hold. For the shell's reader, also the data of every resource and every entry
 // that a group directory counts.
 bool PeResourceTableLiesInFile(const FileBytes& file, std::uint64_t header, bool forShell);
+// The same, for a module whose layout has been read already.
+bool PeResourceTableLiesInFile(const FileBytes& file, const PeLayout& layout, bool forShell);
 
 }  // namespace morvane

@@ -32,11 +32,10 @@ std::optional<std::size_t> ChooseLanguage(const std::vector<std::uint32_t>& lang
 }
 
 std::optional<PeResources> PeResources::Read(const FileBytes& file, std::uint64_t header) {
-  if (!PeResourceTableLiesInFile(file, header, false)) return std::nullopt;
   auto layout = ReadPeLayout(file, header);
-  if (!layout) return std::nullopt;
-  std::uint64_t root = 0;
+  if (!layout || !PeResourceTableLiesInFile(file, *layout, false)) return std::nullopt;
   if (layout->resources == 0) return PeResources(file, std::move(*layout), std::nullopt);
+  std::uint64_t root = 0;
   if (!layout->Locate(file, layout->resources, 16, root)) return std::nullopt;
   return PeResources(file, std::move(*layout), root);
 }
