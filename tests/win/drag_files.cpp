@@ -25,7 +25,9 @@ void PumpMessages() {
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
-// The left button, as the mouse presses it; true once the system sees it so.
+// The left button, as the mouse presses it; true once this thread has taken the press or the
+// release from its queue. DoDragDrop reads the button from this thread's own key state, which
+// follows the messages taken, not the system's.
 bool PressLeftButton(bool down) {
   INPUT input{};
   input.type = INPUT_MOUSE;
@@ -33,13 +35,12 @@ bool PressLeftButton(bool down) {
   SendInput(1, &input, sizeof input);
   for (const ULONGLONG until = GetTickCount64() + 5000; GetTickCount64() < until; Sleep(10)) {
     PumpMessages();
-    if ((GetAsyncKeyState(VK_LBUTTON) < 0) == down) return true;
+    if ((GetKeyState(VK_LBUTTON) < 0) == down) return true;
   }
   return false;
 }
 
-// Moves the cursor; true once the system tells it there. Under Wine the move reaches the
-// system's cursor a moment later, and a drag started before would find no target under it.
+// Moves the cursor; true once the system tells it there.
 bool MoveCursor(POINT to) {
   SetCursorPos(to.x, to.y);
   POINT at{};
@@ -50,26 +51,46 @@ bool MoveCursor(POINT to) {
   return false;
 }
 
+// A window of this process over the target, on which the button goes down and up, so that the
+// target's program never sees the press. It is hidden while the drag runs.
+class Grip {
+ public:
+  explicit Grip(POINT at)
+      : window_(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Static", L"",
+                                WS_POPUP | SS_NOTIFY, at.x - 8, at.y - 8, 16, 16, nullptr, nullptr,
+                                nullptr, nullptr)) {}
+  ~Grip() { DestroyWindow(window_); }
+  Grip(const Grip&) = delete;
+  Grip& operator=(const Grip&) = delete;
+  void Show(bool shown) {
+    ShowWindow(window_, shown ? SW_SHOWNOACTIVATE : SW_HIDE);
+    PumpMessages();
+  }
+
+ private:
+  HWND window_;
+};
+
 }  // namespace
 
+// The cursor goes to the target once and stays there. Under Wine a move of the cursor reaches
+// each program later, through the display, and a program that takes it late puts the cursor
+// back where that move went: with one move, that is the target too.
 Drag DragFiles(const std::vector<std::wstring>& files, POINT target) {
-  // The button goes down over a window of this process, where the drag starts.
-  const HWND grip = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40,
-                                    40, nullptr, nullptr, nullptr, nullptr);
-  PumpMessages();
   Drag drag;
-  drag.cursorMoved = MoveCursor({20, 20});
+  drag.cursorMoved = MoveCursor(target);
+  Grip grip(target);
+  grip.Show(true);
   drag.buttonDown = PressLeftButton(true);
-  drag.cursorMoved = MoveCursor(target) && drag.cursorMoved;
+  grip.Show(false);
   Microsoft::WRL::ComPtr<IDataObject> data = FileListData(files);
   constexpr DWORD kHold = 500;
   TimedDrop source(kHold);
   const ULONGLONG start = GetTickCount64();
   DoDragDrop(data.Get(), &source, DROPEFFECT_COPY, &drag.effect);
   drag.heldMs = static_cast<DWORD>(GetTickCount64() - start) - kHold;
+  grip.Show(true);
   drag.buttonUp = PressLeftButton(false);
-  DestroyWindow(grip);
-  PumpMessages();
   return drag;
 }
 
