@@ -109,8 +109,10 @@ TEST_F(OneShot, ModulesGiveEveryOneOfTheirGroups) {
       {only64.path(), ReadAll(FixtureModule("names")), IconFilesFromPe},
       {pair64.path(), ReadAll(FixtureModule("names")), IconFilesFromPe},
       {pair32.path(), ReadAll(FixtureModule("declared")), IconFilesFromPe},
-      // Only the 32-bit system has it: as given, which the 64-bit program does not find.
-      {only32.path(), wow64 ? ReadAll(FixtureModule("declared")) : FileBytes{}, IconFilesFromPe},
+      // Only the 32-bit system has it: named through System32, it is read as given, which the
+      // 64-bit program does not find.
+      {system32 / "morvane_only32.dll", wow64 ? ReadAll(FixtureModule("declared")) : FileBytes{},
+       IconFilesFromPe},
   };
   for (const auto& [source, file, expect] : modules) {
     if (file.empty()) continue;
