@@ -100,7 +100,7 @@ void PlaceControls(HWND form, int dpi, HFONT font) {
     if (moves) {
       moves = DeferWindowPos(moves, child, nullptr, scale(control.x), scale(control.y),
                              scale(control.width), scale(control.height),
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     }
   }
   if (moves) EndDeferWindowPos(moves);

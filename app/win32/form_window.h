@@ -58,6 +58,8 @@ class FormWindow {
   // Moved to a monitor of another scale: the window takes the rectangle the system suggests, and
   // its controls, fonts and pictures scale again from the layout.
   void OnDpiChanged(int dpi, const RECT& suggested);
+  // The controls, fonts, pictures and tip at dpi_, while nothing is drawn.
+  void ScaleContents();
   int Scale(int pixels) const { return Scaled(pixels, dpi_); }
   // The window's size around its client area, at its monitor's scale.
   SIZE Frame() const;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/win32/list_items.h"
+#include "app/win32/redraw_held.h"
 #include "platform/win32/gdi_owners.h"
 #include "preview/icon_list.h"
 
@@ -32,7 +33,7 @@ void Win32IconListView::ShowNumberedItems(int count) {
   // Wine's list places new items when it first paints them, and again once its scroll bar
   // has come, and asks the window to repaint every item it moves: 66,000 requests for 33,000
   // items, seconds long. Held, it places them without asking; released, it repaints once.
-  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  const RedrawHeld held(list_);
   ListView_SetItemCountEx(list_, count, 0);
   // Placed before they are painted: a list that has painted before paints new items where
   // they stand, all at the origin, and so asks for every item's picture.
@@ -40,7 +41,6 @@ void Win32IconListView::ShowNumberedItems(int count) {
   // Its first paint ever lays out once more; here, off screen, while held.
   const unique_hdc offScreen{CreateCompatibleDC(nullptr)};
   SendMessageW(list_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(offScreen.get()), PRF_CLIENT);
-  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
 }
 
 void Win32IconListView::Select(int item) {
