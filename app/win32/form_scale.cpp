@@ -1,8 +1,4 @@
 // The window's answer to a move onto a monitor of another scale.
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include <utility>
 
 #include "app/win32/build_controls.h"
@@ -28,11 +24,9 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 
 void FormWindow::ScaleContents() {
   // Wine's list asks for a repaint of every item it moves, and on its release places them again:
-  // seconds for 33,000 items. Held, it places them without asking, and placed last at its new
-  // size, its release moves nothing.
-  const HWND listWindow = Control(kListView1);
-  const RedrawHeld list(listWindow);
-  // The list takes its pictures and spacing before its new size, which it then arranges for.
+  // seconds for 33,000 items. Held, it takes its pictures, spacing and size without asking, and
+  // its items placed once, at the end, its release moves nothing.
+  const RedrawHeld list(Control(kListView1));
   const int size = Scale(kCanvasSize);
   controls_->pictures.Resize(size);
   controls_->list.SetPictures(
@@ -53,7 +47,7 @@ void FormWindow::ScaleContents() {
     SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
   }
   logic_->Form_DpiChanged();
-  ListView_Arrange(listWindow, LVA_DEFAULT);
+  controls_->list.ArrangeItems();
 }
 
 }  // namespace morvane::win32

@@ -20,7 +20,6 @@ void Win32IconListView::SetPictures(HIMAGELIST images, SIZE spacing) {
   images_ = images;
   if (attached_) ListView_SetImageList(list_, images_, LVSIL_NORMAL);
   ListView_SetIconSpacing(list_, spacing.cx, spacing.cy);
-  ListView_Arrange(list_, LVA_DEFAULT);
 }
 
 void Win32IconListView::RemoveItems() {

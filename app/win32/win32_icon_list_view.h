@@ -28,8 +28,9 @@ class Win32IconListView final : public IconListView {
   // item whose number begins with the text typed since the list's last pause, or -1.
   LRESULT Find(const NMLVFINDITEMW& request) const;
   // Shows pictures of `images` from now on, its items `spacing` pixels apart, as at another
-  // scale.
+  // scale; ArrangeItems then places them.
   void SetPictures(HIMAGELIST images, SIZE spacing);
+  void ArrangeItems() { ListView_Arrange(list_, LVA_DEFAULT); }
 
  private:
   HWND list_;
