@@ -27,17 +27,26 @@ bool IsLeftAlone(const std::wstring& rest) {
   return false;
 }
 
+// "\\?\" or "\\.\" before a drive letter: the same file as the path after it, which WoW64
+// redirects the same way. "\\?\UNC\" and other network paths it leaves alone.
+std::size_t DevicePrefixLength(const std::wstring& path) {
+  const bool device = path.size() >= 4 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]) &&
+                      (path[2] == L'?' || path[2] == L'.') && IsPathSeparator(path[3]);
+  return device && StartsWithDrive(path.substr(4)) ? 4 : 0;
+}
+
 template <class Exists>
 std::wstring Native(PathNames& paths, const std::wstring& path, Exists exists) {
   if (!paths.SystemFolderRedirected()) return path;
   const std::wstring full = paths.FullPath(path);  // "/", "." and ".." as the system reads them
+  const std::size_t prefix = DevicePrefixLength(full);
   const std::wstring windows = paths.WindowsFolder();
   const std::wstring system = windows + L"System32";
-  if (!StartsWith(full, system)) return path;
-  const std::wstring after = full.substr(system.size());  // "", or "\" and what follows
-  if (!after.empty() && after[0] != L'\\') return path;   // System32x
+  if (!StartsWith(full.substr(prefix), system)) return path;
+  const std::wstring after = full.substr(prefix + system.size());  // "", or "\" and what follows
+  if (!after.empty() && after[0] != L'\\') return path;            // System32x
   if (!after.empty() && IsLeftAlone(after.substr(1))) return path;
-  const std::wstring native = windows + L"Sysnative" + after;
+  const std::wstring native = full.substr(0, prefix) + windows + L"Sysnative" + after;
   return exists(native) ? native : path;
 }
 

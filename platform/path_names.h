@@ -37,7 +37,7 @@ class PathNames {
   virtual ~PathNames() = default;
   // The long form of an existing path, whatever its length; nothing when there is none.
   virtual std::optional<std::wstring> LongPathName(const std::wstring& path) = 0;
-  // The Windows folder, ending in "\".
+  // The system's Windows folder, ending in "\".
   virtual std::wstring WindowsFolder() = 0;
   // Whether this is a 32-bit program on 64-bit Windows, which shows it the folder
   // <Windows>\SysWOW64 where it names <Windows>\System32 (WoW64).

@@ -25,8 +25,10 @@ std::optional<std::wstring> Win32PathNames::LongPathName(const std::wstring& pat
   });
 }
 
+// On a Remote Desktop host, GetWindowsDirectoryW gives a program that is not terminal-server
+// aware a Windows folder of each user's own; System32 and SystemResources are the system's.
 std::wstring Win32PathNames::WindowsFolder() {
-  return AsFolder(WrittenText(GetWindowsDirectoryW).value_or(L"C:\\Windows"));
+  return AsFolder(WrittenText(GetSystemWindowsDirectoryW).value_or(L"C:\\Windows"));
 }
 
 bool Win32PathNames::SystemFolderRedirected() {

@@ -175,7 +175,7 @@ class FakePathNames final : public PathNames {
     if (found == longNames.end()) return std::nullopt;
     return found->second;
   }
-  std::wstring WindowsFolder() override { return L"C:\\Windows\\"; }
+  std::wstring WindowsFolder() override { return windowsFolder; }
   bool SystemFolderRedirected() override { return wow64; }
   bool FileExists(const std::wstring& path) override { return existing.count(path) > 0; }
   bool FolderExists(const std::wstring& path) override { return folders.count(path) > 0; }
@@ -189,6 +189,7 @@ class FakePathNames final : public PathNames {
   std::set<std::wstring> existing;  // the files FileExists finds
   std::set<std::wstring> folders;   // the folders FolderExists finds
   std::wstring currentFolder = L"C:\\Start\\";
+  std::wstring windowsFolder = L"C:\\Windows\\";
   bool wow64 = false;  // a 32-bit program on 64-bit Windows
 };
 

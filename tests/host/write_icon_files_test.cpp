@@ -298,6 +298,7 @@ TEST(NativePathOf, ASystemPathUnderWow64NamesThe64BitFile) {
     std::wstring path;
     std::wstring exists;  // what FileExists (or, for a folder, FolderExists) finds
     std::wstring expected;
+    std::wstring windows = L"C:\\Windows\\";  // the system's Windows folder
   } cases[] = {
       {"64-bit Windows itself", false, L"C:\\Windows\\System32\\a.dll", native + L"a.dll",
        L"C:\\Windows\\System32\\a.dll"},
@@ -319,10 +320,22 @@ TEST(NativePathOf, ASystemPathUnderWow64NamesThe64BitFile) {
        L"C:\\Windows\\System32\\Spool\\a.dll"},
       {"catroot2 is no catroot", true, L"C:\\Windows\\System32\\catroot2x\\a.dll",
        native + L"catroot2x\\a.dll", native + L"catroot2x\\a.dll"},
+      {"a device path keeps its form", true, L"\\\\?\\C:\\Windows\\System32\\a.dll",
+       L"\\\\?\\" + native + L"a.dll", L"\\\\?\\" + native + L"a.dll"},
+      {"\\\\.\\ too", true, L"\\\\.\\c:\\windows\\system32\\a.dll", L"\\\\.\\" + native + L"a.dll",
+       L"\\\\.\\" + native + L"a.dll"},
+      {"a network path", true, L"\\\\?\\UNC\\host\\C$\\Windows\\System32\\a.dll",
+       L"\\\\?\\UNC\\host\\C$\\Windows\\Sysnative\\a.dll",
+       L"\\\\?\\UNC\\host\\C$\\Windows\\System32\\a.dll"},
+      {"the system's own Windows folder", true, L"D:\\WINNT\\System32\\a.dll",
+       L"D:\\WINNT\\Sysnative\\a.dll", L"D:\\WINNT\\Sysnative\\a.dll", L"D:\\WINNT\\"},
+      {"C:\\Windows is another folder there", true, L"C:\\Windows\\System32\\a.dll", native + L"a.dll",
+       L"C:\\Windows\\System32\\a.dll", L"D:\\WINNT\\"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     testing::FakePathNames paths;
+    paths.windowsFolder = c.windows;
     paths.wow64 = c.wow64;
     paths.currentFolder = L"C:\\Windows\\System32\\";
     paths.existing.insert(c.exists);

@@ -88,5 +88,17 @@ TEST(ProgramFile, AsksForCommonControlsSixAndDpiAwareness) {
   EXPECT_EQ(awareness(context()), 2);  // DPI_AWARENESS_PER_MONITOR_AWARE
 }
 
+// On a Remote Desktop host, only a terminal-server aware program is given the system's own
+// Windows folder.
+TEST(ProgramFile, IsTerminalServerAware) {
+  const FileBytes program = ReadAll(Program());
+  const auto u32 = [&](std::size_t at) {
+    return program[at] | program[at + 1] << 8 | program[at + 2] << 16 | program[at + 3] << 24;
+  };
+  const std::size_t characteristics = u32(0x3C) + 24 + 70;  // the same in PE32 and PE32+
+  ASSERT_LT(characteristics + 1, program.size());
+  EXPECT_TRUE(program[characteristics + 1] & 0x80);  // IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE
+}
+
 }  // namespace
 }  // namespace morvane::testing
