@@ -21,33 +21,19 @@ ModuleKind KindOfModule(const FileBytes& file, std::uint64_t& newHeader) {
   return file.Has(newHeader, 24) ? ModuleKind::Other : ModuleKind::Broken;
 }
 
-namespace {
-
-// The resource functions read only the tables of PE modules; the shell's reader goes on to
-// their data, and reads the tables of NE modules too.
-bool ReaderStaysInFile(const std::uint8_t* bytes, std::size_t size, bool shell) {
+bool ShellReaderStaysInFile(const std::uint8_t* bytes, std::size_t size) {
   const FileBytes file(bytes, size);
   std::uint64_t header = 0;
   switch (KindOfModule(file, header)) {
     case ModuleKind::Broken:
       return false;
     case ModuleKind::Pe:
-      return PeResourceTableLiesInFile(file, header, shell);
+      return PeShellReaderStaysInFile(file, header);
     case ModuleKind::Ne:
-      return !shell || NeShellReaderStaysInFile(file, header);
+      return NeShellReaderStaysInFile(file, header);
     default:
       return true;
   }
-}
-
-}  // namespace
-
-bool ResourceTableLiesInFile(const std::uint8_t* file, std::size_t size) {
-  return ReaderStaysInFile(file, size, false);
-}
-
-bool ShellReaderStaysInFile(const std::uint8_t* file, std::size_t size) {
-  return ReaderStaysInFile(file, size, true);
 }
 
 }  // namespace morvane

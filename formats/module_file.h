@@ -1,5 +1,5 @@
 #pragma once
-// What kind of module a file is, and whether the readers of its resources stay inside it.
+// What kind of module a file is, and whether the shell's reader of its icons stays inside it.
 #include <cstddef>
 #include <cstdint>
 
@@ -18,17 +18,10 @@ enum class ModuleKind {
 // The kind of the file, and where its new header starts.
 ModuleKind KindOfModule(const FileBytes& file, std::uint64_t& newHeader);
 
-// False for a broken "MZ" file, and for a PE module whose headers, resource directories,
-// entries, names or data entries do not all lie inside the file, or whose directory tree is
-// not three levels deep or visits more entries than the file could hold. True for every other
-// file: the resource functions refuse those of other kinds by themselves.
-bool ResourceTableLiesInFile(const std::uint8_t* file, std::size_t size);
-
 // Whether the shell's icon reader, which follows a module's offsets as they stand, stays
-// inside the file: for a PE module, the above and the data of every resource and every entry
-// that a group directory counts; for an NE module, its whole resource table, every group
-// directory with its entries and every image. Files that are no module are the shell's to
-// judge.
+// inside the file: false for a broken "MZ" file; for a PE module, PeShellReaderStaysInFile;
+// for an NE module, its whole resource table, every group directory with its entries and every
+// image. Files that are no module are the shell's to judge.
 bool ShellReaderStaysInFile(const std::uint8_t* file, std::size_t size);
 
 }  // namespace morvane

@@ -5,7 +5,9 @@ namespace morvane {
 bool PeLayout::Locate(const FileBytes& file, std::uint32_t address, std::uint32_t length,
                       std::uint64_t& at) const {
   for (const PeSection& s : sections) {
-    if (address < s.address || address - s.address >= s.length) continue;
+    if (address < s.address || address - s.address >= s.rawSize) continue;
+    // Bytes past the section's raw data belong to another part of the file, or to none.
+    if (length > s.rawSize - (address - s.address)) return false;
     at = std::uint64_t{s.fileOffset} + (address - s.address);
     return file.Has(at, length);
   }
@@ -28,9 +30,7 @@ std::optional<PeLayout> ReadPeLayout(const FileBytes& file, std::uint64_t header
   if (!file.Has(table, 40ull * sectionCount)) return std::nullopt;
   for (std::uint32_t i = 0; i < sectionCount; ++i) {
     const std::uint64_t s = table + 40 * i;
-    const std::uint32_t virtualSize = file.U32(s + 8), rawSize = file.U32(s + 16);
-    layout.sections.push_back(
-        {file.U32(s + 12), virtualSize > rawSize ? virtualSize : rawSize, file.U32(s + 20)});
+    layout.sections.push_back({file.U32(s + 12), file.U32(s + 16), file.U32(s + 20)});
   }
   return layout;
 }

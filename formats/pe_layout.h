@@ -9,15 +9,17 @@
 
 namespace morvane {
 
+// A section as the loader reads a module mapped as data: its raw data, at its address.
 struct PeSection {
-  std::uint32_t address, length, fileOffset;
+  std::uint32_t address, rawSize, fileOffset;
 };
 
 struct PeLayout {
   std::vector<PeSection> sections;
   std::uint32_t resources = 0;  // the resource directory's address; 0 for a module without one
 
-  // The file offset of `length` bytes at an address of the loaded module, if the file has them.
+  // The file offset of `length` bytes at an address of the loaded module, if the raw data of
+  // one section holds them all.
   bool Locate(const FileBytes& file, std::uint32_t address, std::uint32_t length,
               std::uint64_t& at) const;
 };

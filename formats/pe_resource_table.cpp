@@ -12,16 +12,14 @@ namespace {
 namespace dir = group_directory;
 
 constexpr std::uint32_t kSubdirectory = 0x80000000u;
+constexpr std::uint32_t kRtIcon = 3;
 constexpr std::uint32_t kRtGroupIcon = 14;
 constexpr int kLevels = 3;  // type, name, language
 
 class ResourceTree {
  public:
-  ResourceTree(const FileBytes& file, PeLayout layout, bool forShell)
-      : file_(file),
-        layout_(std::move(layout)),
-        forShell_(forShell),
-        budget_(file.size() / 8 + 16) {}
+  ResourceTree(const FileBytes& file, PeLayout layout)
+      : file_(file), layout_(std::move(layout)), budget_(file.size() / 8 + 16) {}
 
   bool Locate(std::uint32_t address, std::uint32_t length, std::uint64_t& at) const {
     return layout_.Locate(file_, address, length, at);
@@ -41,6 +39,7 @@ class ResourceTree {
       const std::uint32_t name = file_.U32(at + 16 + 8 * i);
       const std::uint32_t target = file_.U32(at + 20 + 8 * i);
       if ((name & kSubdirectory) && !Name(root_ + (name & ~kSubdirectory))) return false;
+      if (level == 0 && name != kRtIcon && name != kRtGroupIcon) continue;
       const bool subdirectory = (target & kSubdirectory) != 0;
       if (subdirectory != (level + 1 < kLevels)) return false;
       const std::uint64_t next = root_ + (target & ~kSubdirectory);
@@ -55,11 +54,9 @@ class ResourceTree {
     return file_.Has(at, 2) && file_.Has(at + 2, 2ull * file_.U16(at));
   }
 
-  // The resource functions read a data entry, and its bytes are checked where they are
-  // copied; the shell's reader goes on to the bytes, and to every entry a group counts.
+  // The reader goes on to the bytes, and to every entry a group counts.
   bool Data(std::uint64_t entry, std::uint32_t type) const {
     if (!file_.Has(entry, 16)) return false;
-    if (!forShell_) return true;
     std::uint64_t at = 0;
     if (!Locate(file_.U32(entry), file_.U32(entry + 4), at)) return false;
     if (type != kRtGroupIcon) return true;
@@ -69,21 +66,17 @@ class ResourceTree {
 
   const FileBytes& file_;
   PeLayout layout_;
-  bool forShell_;
   std::uint64_t root_ = 0;
   std::size_t budget_;
 };
 
 }  // namespace
 
-bool PeResourceTableLiesInFile(const FileBytes& file, std::uint64_t header, bool forShell) {
+bool PeShellReaderStaysInFile(const FileBytes& file, std::uint64_t header) {
   const auto layout = ReadPeLayout(file, header);
-  return layout && PeResourceTableLiesInFile(file, *layout, forShell);
-}
-
-bool PeResourceTableLiesInFile(const FileBytes& file, const PeLayout& layout, bool forShell) {
-  if (layout.resources == 0) return true;  // a module without resources
-  return ResourceTree(file, layout, forShell).LiesInFile(layout.resources);
+  if (!layout) return false;
+  if (layout->resources == 0) return true;  // a module without resources
+  return ResourceTree(file, *layout).LiesInFile(layout->resources);
 }
 
 }  // namespace morvane

@@ -1,7 +1,6 @@
 #pragma once
-// The resource table of a PE module, checked before the resource functions or the shell's
-// icon reader follow its offsets: under Wine, offsets that point outside the file make them
-// fault.
+// The resource table of a PE module, checked before the shell's icon reader follows its
+// offsets: under Wine, offsets that point outside the file make it fault.
 #include <cstdint>
 
 #include "formats/bytes.h"
@@ -9,12 +8,11 @@
 
 namespace morvane {
 
-// Whether the headers at `header`, the resource directories, entries, names and data entries
-// all lie inside the file, in a tree three levels deep that visits no more entries than the
-// file could hold. For the shell's reader, also the data of every resource and every entry
-// that a group directory counts.
-bool PeResourceTableLiesInFile(const FileBytes& file, std::uint64_t header, bool forShell);
-// The same, for a module whose layout has been read already.
-bool PeResourceTableLiesInFile(const FileBytes& file, const PeLayout& layout, bool forShell);
+// Whether what the shell's icon reader follows lies inside the file: the headers at `header`,
+// the resource directory's types, and under the icon types (RT_GROUP_ICON, RT_ICON) a tree
+// three levels deep, visiting no more entries than the file could hold, whose names, data
+// entries and data, and every entry that a group directory counts, lie in the file. The
+// resources of other types are no business of that reader.
+bool PeShellReaderStaysInFile(const FileBytes& file, std::uint64_t header);
 
 }  // namespace morvane

@@ -1,7 +1,5 @@
 #include "formats/pe_resources.h"
 
-#include "formats/pe_resource_table.h"
-
 namespace morvane {
 
 namespace {
@@ -9,6 +7,7 @@ namespace {
 constexpr std::uint32_t kTopBit = 0x80000000u;
 constexpr std::uint16_t kNeutral = 0x0000;
 constexpr std::uint16_t kEnglishUnitedStates = 0x0409;
+constexpr std::uint16_t kNeutralDefault = 0x0400;  // LANG_NEUTRAL, SUBLANG_DEFAULT
 
 std::uint16_t WithNeutralSublanguage(std::uint16_t language) { return language & 0x03FF; }
 
@@ -23,6 +22,7 @@ std::optional<std::size_t> ChooseLanguage(const std::vector<std::uint32_t>& lang
     order.push_back(WithNeutralSublanguage(language));
   }
   order.push_back(kEnglishUnitedStates);
+  order.push_back(kNeutralDefault);
   for (const std::uint16_t wanted : order) {
     for (std::size_t i = 0; i < languages.size(); ++i) {
       if (languages[i] == wanted) return i;
@@ -33,14 +33,15 @@ std::optional<std::size_t> ChooseLanguage(const std::vector<std::uint32_t>& lang
 
 std::optional<PeResources> PeResources::Read(const FileBytes& file, std::uint64_t header) {
   auto layout = ReadPeLayout(file, header);
-  if (!layout || !PeResourceTableLiesInFile(file, *layout, false)) return std::nullopt;
+  if (!layout) return std::nullopt;
   if (layout->resources == 0) return PeResources(file, std::move(*layout), std::nullopt);
   std::uint64_t root = 0;
   if (!layout->Locate(file, layout->resources, 16, root)) return std::nullopt;
   return PeResources(file, std::move(*layout), root);
 }
 
-// The tree was checked to lie in the file; each read asks again all the same.
+// Each part of the tree is checked where it is read, as the loader does: a broken entry
+// hides only the resources beneath it.
 std::vector<PeResources::Entry> PeResources::Entries(std::uint32_t directory) const {
   std::vector<Entry> entries;
   const std::uint64_t at = *root_ + directory;

@@ -26,17 +26,18 @@ struct PeResourceData {
 };
 
 // Which of a resource's languages FindResource takes, given the name fields of its language
-// entries in directory order and the user's languages, most preferred first: the neutral
+// entries in directory order and the user's UI languages, most preferred first: the neutral
 // language; then each preferred one, and its primary language with the neutral sublanguage;
-// then English (United States); else the first entry. Nothing when there is no entry.
+// then English (United States); then the neutral language's default sublanguage; else the
+// first entry. Nothing when there is no entry.
 std::optional<std::size_t> ChooseLanguage(const std::vector<std::uint32_t>& languages,
                                           const std::vector<std::uint16_t>& preferred);
 
 class PeResources {
  public:
-  // The resources of the PE module whose new header starts at `header`; nothing when its tree
-  // does not lie inside the file (PeResourceTableLiesInFile). A module without resources has
-  // none of any type.
+  // The resources of the PE module whose new header starts at `header`; nothing when its
+  // headers or its root directory do not lie inside the file. A module without resources has
+  // none of any type. The rest of the tree is read, and checked, as each resource is asked for.
   static std::optional<PeResources> Read(const FileBytes& file, std::uint64_t header);
 
   // One resource: its name, and the directory of its languages.

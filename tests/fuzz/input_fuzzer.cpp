@@ -86,19 +86,20 @@ void NeResourceTable(const std::uint8_t* data, std::size_t size) {
   }
 }
 
-// The bytes are a file read as a PE module: a tree the reader accepts is one the check accepts,
-// and every resource in it lies in the file, or is told not to.
+// The bytes are a file read as a PE module: every icon resource the reader finds lies in the
+// file, or is told not to; where the shell may read the file, each one lies in it.
 void PeResourceTree(const std::uint8_t* data, std::size_t size) {
   const morvane::FileBytes file(data, size);
   std::uint64_t header = 0;
   if (morvane::KindOfModule(file, header) != morvane::ModuleKind::Pe) return;
   const auto resources = morvane::PeResources::Read(file, header);
   if (!resources) return;
-  Check(morvane::ResourceTableLiesInFile(data, size));
+  const bool shellSafe = morvane::ShellReaderStaysInFile(data, size);
   for (const std::uint16_t type : {3, 14}) {
     for (const auto& resource : resources->OfType(type)) {
       const auto found = resources->Data(resource, {0x0411});
       if (found && found->offset) Check(file.Has(*found->offset, found->size));
+      if (found && shellSafe) Check(found->offset.has_value());
     }
   }
 }
@@ -130,7 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       GroupDirectory(data + 1, size - 1);
       break;
     case 2:
-      morvane::ShellReaderStaysInFile(data + 1, size - 1);
       PeResourceTree(data + 1, size - 1);
       break;
     case 3:

@@ -34,31 +34,23 @@ TEST(ResourceTable, SoundModulesPassAndOtherFilesAreLeftToTheShell) {
   for (const char* name : {"module_pe32", "module_pe32_plus"}) {
     const Bytes module = SeedModule(name);
     ASSERT_GT(module.size(), 0x200u) << name;
-    EXPECT_TRUE(ResourceTableLiesInFile(module.data(), module.size())) << name;
     EXPECT_TRUE(ShellReaderStaysInFile(module.data(), module.size())) << name;
   }
   const std::string text = "just text";
   EXPECT_TRUE(
       ShellReaderStaysInFile(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   EXPECT_TRUE(ShellReaderStaysInFile(nullptr, 0));
-  // A 16-bit module is the resource functions' to refuse; the shell is kept from one whose
-  // table, here a header of zeros, is no table at all.
+  // The shell is kept from a 16-bit module whose table, here a header of zeros, is no table.
   const Bytes sixteenBit = SeedModule("module_16_bit");
-  EXPECT_TRUE(ResourceTableLiesInFile(sixteenBit.data(), sixteenBit.size()));
   EXPECT_FALSE(ShellReaderStaysInFile(sixteenBit.data(), sixteenBit.size()));
 }
 
 TEST(ResourceTable, AModuleCutShortOrPointingPastItsEndIsCaught) {
   const Bytes module = SeedModule("module_pe32");
   ASSERT_FALSE(module.empty());
-  // Wherever it is cut, the shell would read past the end; the resource functions read past
-  // it when the cut falls before the data.
-  const std::size_t data = 0x200 + 16 + 8 * 2 + 2 * 24 + 2 * 24 + 2 * 16;
+  // Wherever it is cut, the shell would read past the end.
   for (std::size_t cut = 2; cut < module.size(); ++cut) {
     EXPECT_FALSE(ShellReaderStaysInFile(module.data(), cut)) << cut;
-    if (cut < data) {
-      EXPECT_FALSE(ResourceTableLiesInFile(module.data(), cut)) << cut;
-    }
   }
   const std::size_t root = 0x200;
   const struct {
@@ -76,7 +68,6 @@ TEST(ResourceTable, AModuleCutShortOrPointingPastItsEndIsCaught) {
   for (const auto& broken : breaks) {
     Bytes copy = module;
     Put32(copy, broken.at, broken.value);
-    EXPECT_FALSE(ResourceTableLiesInFile(copy.data(), copy.size())) << broken.what;
     EXPECT_FALSE(ShellReaderStaysInFile(copy.data(), copy.size())) << broken.what;
   }
 }
@@ -301,7 +292,6 @@ TEST(PeModule, GroupsComeInDirectoryOrderWithTheirBytesAsTheFileHoldsThem) {
       {3, 1, {}, 0, Filled(296, 5)},
       {3, 2, {}, 0x0409, Filled(744, 6)},
   }));
-  EXPECT_TRUE(ResourceTableLiesInFile(file.bytes().data(), file.bytes().size()));
   const auto module = OpenPe(file);
   ASSERT_TRUE(module);
   const std::vector<ResourceName> names{{0, L"BETA"}, {0, L"ALPHA"}, {2, {}}, {7, {}}};
@@ -334,9 +324,38 @@ TEST(PeModule, ResourcesWithoutBytesInTheFileFailAsTheResourceFunctionsWould) {
   const BytesContents noIcons(PeModule({{3, 1, {}, 0, Filled(8, 2)}}));
   ASSERT_TRUE(OpenPe(noIcons));
   EXPECT_TRUE(OpenPe(noIcons)->IconGroupNames().empty());
-  Bytes broken = PeModule({{14, 1, {}, 0, Filled(8, 2)}});
-  Put32(broken, 0x200 + 20, 0x80000000u);  // the type's directory is the root again
-  EXPECT_FALSE(OpenPe(BytesContents(broken)));
+
+  // Each resource is checked as it is read: a broken part hides only what lies beneath it.
+  // The data entry of the first resource of a module of `types` types.
+  const auto leaf = [](std::size_t types) { return 0x200 + 16 + 8 * types + 2 * 24; };
+  Bytes looped = PeModule({{14, 1, {}, 0, Filled(8, 2)}});
+  Put32(looped, 0x200 + 20, 0x80000000u);  // the type's directory is the root again
+  const BytesContents loopedFile(looped);
+  const auto loopedModule = OpenPe(loopedFile);
+  ASSERT_TRUE(loopedModule);
+  for (const auto& name : loopedModule->IconGroupNames()) {
+    EXPECT_NE(loopedModule->ReadIconGroup(name).status, ResourceStatus::Ok);
+  }
+  const Bytes noImages{0, 0, 1, 0, 0, 0};  // a group directory that counts no image
+  Bytes version = PeModule({{16, 1, {}, 0, Filled(8, 1)}, {14, 1, {}, 0, noImages},
+                            {3, 1, {}, 0, Filled(8, 3)}});
+  Put32(version, leaf(3), 0x7FFFFFF0);  // the version record's data lies past the end
+  EXPECT_TRUE(ShellReaderStaysInFile(version.data(), version.size()));
+  EXPECT_EQ(OpenPe(BytesContents(version))->ReadIconGroup({1, {}}).bytes, noImages);
+
+  // A section is its raw data: what follows it in the file, here inside its virtual size, is
+  // another part of the file.
+  Bytes pastRaw = PeModule({{14, 1, {}, 0, noImages}});
+  const std::uint32_t raw = static_cast<std::uint32_t>(pastRaw.size() - 0x200);
+  pastRaw.resize(pastRaw.size() + 64, 9);
+  Put32(pastRaw, 0x58 + 224 + 8, raw + 64);  // the virtual size
+  Put32(pastRaw, leaf(1), 0x1000 + raw + 8);
+  EXPECT_FALSE(ShellReaderStaysInFile(pastRaw.data(), pastRaw.size()));
+  EXPECT_EQ(OpenPe(BytesContents(pastRaw))->ReadIconGroup({1, {}}).status,
+            ResourceStatus::LoadFailed);
+  Put32(pastRaw, leaf(1), 0x1000 + raw - 4);  // begins inside, ends past it
+  EXPECT_EQ(OpenPe(BytesContents(pastRaw))->ReadIconGroup({1, {}}).status,
+            ResourceStatus::LoadFailed);
 }
 
 // Which language of a resource FindResource takes, and so do we.
@@ -355,6 +374,9 @@ TEST(PeModule, ALanguageIsChosenAsFindResourceChoosesIt) {
       {"English before the first", {fr, de, en}, {ja}, 2},
       {"else the first", {fr, de}, {ja}, 0},
       {"a named entry is never a language", {0x80000000u | 0, en}, {}, 1},
+      {"each of the user's languages in turn", {en, fr, de}, {ja, de, fr}, 2},
+      {"English before the neutral default", {0x0400, en}, {ja}, 1},
+      {"the neutral default before the first", {fr, 0x0400}, {ja}, 1},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseLanguage(c.present, c.preferred), c.chosen) << c.what;

@@ -106,7 +106,11 @@ TEST_F(OneShot, ModulesGiveEveryOneOfTheirGroups) {
       {system32 / "user32.dll", ReadSystemFile("system32", "user32.dll"), IconFilesFromPe},
       {system32 / "comctl32.dll", ReadSystemFile("system32", "comctl32.dll"), IconFilesFromPe},
       {system32 / "comdlg32.dll", ReadSystemFile("system32", "comdlg32.dll"), IconFilesFromPe},
+      // A broken resource of another type hides none of the icons.
+      {FixtureDir() / "corrupt" / "comdlg32_version_past_end.dll",
+       ReadAll(FixtureDir() / "corrupt" / "comdlg32_version_past_end.dll"), IconFilesFromPe},
       {only64.path(), ReadAll(FixtureModule("names")), IconFilesFromPe},
+      {L"\\\\?\\" + only64.path().wstring(), ReadAll(FixtureModule("names")), IconFilesFromPe},
       {pair64.path(), ReadAll(FixtureModule("names")), IconFilesFromPe},
       {pair32.path(), ReadAll(FixtureModule("declared")), IconFilesFromPe},
       // Only the 32-bit system has it: named through System32, it is read as given, which the
