@@ -46,9 +46,13 @@ void ShowSelectedIcon(const Preview& preview, int iconCount);
 // counter stay as they are.
 void ResetSourceDisplay(const Preview& preview);
 
+// Whether a character typed in the list is a digit: "0" to "9", or their full-width forms,
+// which the Japanese IME types.
+bool IsTypedDigit(wchar_t c);
+
 // The search of a list that the user types a number into: the first item, counted from 1, from
 // item `start` on up to `count`, and then from item 1 on where `wrap`, whose number begins with
-// `typed`; nothing when none does.
+// `typed`, its full-width digits read as digits; nothing when none does.
 std::optional<int> FindNumberedItem(int count, const std::wstring& typed, int start, bool wrap);
 
 // "Icon No．： " followed by the number, "/" and the total, without padding.

@@ -5,13 +5,14 @@
 
 #include "app/win32/list_items.h"
 #include "platform/win32/late_bound.h"
+#include "preview/icon_list.h"
 
 namespace morvane::win32 {
 
 namespace {
 
 bool IsSelectingKey(UINT message, WPARAM key) {
-  if (message == WM_CHAR) return true;  // a typed number selects the item it begins
+  if (message == WM_CHAR) return true;  // a typed digit may select the item a number begins
   if (message != WM_KEYDOWN) return false;
   switch (key) {
     case VK_HOME:
@@ -38,6 +39,9 @@ LRESULT CALLBACK QuickSelection(HWND list, UINT message, WPARAM wParam, LPARAM l
   // A right click beside the items, which would deselect, changes nothing; a left click there
   // deselects, as it should.
   if (message == WM_RBUTTONDOWN && !onAnItem) return 0;
+  // Only digits search the list: any other character, Enter's and Ctrl+C's among them, leaves
+  // the selection as it is.
+  if (message == WM_CHAR && !IsTypedDigit(static_cast<wchar_t>(wParam))) return 0;
   // Only keys and clicks that select another item go the quick way.
   if (!(click ? onAnItem : IsSelectingKey(message, wParam))) {
     return late::DefSubclassProc(list, message, wParam, lParam);

@@ -235,6 +235,8 @@ TEST(FindNumberedItem, FindsTheFirstNumberThatBeginsWithWhatWasTyped) {
       {L"", 100, 1, true, std::nullopt},
       {L"1", 0, 1, true, std::nullopt},
       {L"2", 30, 40, true, 2},
+      {L"\uFF11\uFF12\uFF13", 33000, 1, true, 123},  // full width, as the IME types them
+      {L"1\uFF12", 33000, 1, true, 12},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FindNumberedItem(c.count, c.typed, c.start, c.wrap), c.found)

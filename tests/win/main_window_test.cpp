@@ -314,6 +314,15 @@ TEST_F(MainWindowTest, ClicksAndArrowKeysMoveCanvasAndCounter) {
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(shell32, 6));
 }
 
+int changedItems = 0;
+LRESULT CALLBACK CountChangedItems(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR) {
+  if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_ITEMCHANGED) {
+    ++changedItems;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
 // A number typed in the list selects the first item from the current one whose number begins
 // with it, and after the list's pause a new search begins.
 TEST_F(MainWindowTest, ANumberTypedInTheListSelectsThatIcon) {
@@ -332,9 +341,20 @@ TEST_F(MainWindowTest, ANumberTypedInTheListSelectsThatIcon) {
   SendMessageW(List(), WM_CHAR, L'7', 1);
   PumpMessages();
   EXPECT_EQ(Counter(), L"Icon No．： 700/1005");  // "7" from 124 on, not "1237"
-  SendMessageW(List(), WM_CHAR, L'x', 1);         // nothing begins with it: the selection stays
+
+  // The Japanese IME types full-width digits.
+  Sleep(1500);
+  for (const wchar_t digit : {L'１', L'２', L'３'}) SendMessageW(List(), WM_CHAR, digit, 1);
   PumpMessages();
-  EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 699);
+  EXPECT_EQ(Counter(), L"Icon No．： 123/1005");
+  // Any other character, a letter, Ctrl+C's or Enter's, changes no item of the list.
+  changedItems = 0;
+  SetWindowSubclass(window->hwnd(), CountChangedItems, 1, 0);
+  for (const wchar_t c : {L'x', L'\x03', L'\r'}) SendMessageW(List(), WM_CHAR, c, 1);
+  PumpMessages();
+  RemoveWindowSubclass(window->hwnd(), CountChangedItems, 1);
+  EXPECT_EQ(changedItems, 0);
+  EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 122);
 }
 
 TEST_F(MainWindowTest, ASecondFileReplacesEverything) {
