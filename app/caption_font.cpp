@@ -22,9 +22,16 @@ constexpr int kCheckBoxBox = 17;
 bool Fits(const TextRoom& room, const LineInk& ink) {
   if (room.placement == TextPlacement::kWholeLine) return ink.lineHeight <= room.height;
   if (ink.width > room.width) return false;
-  const int lineTop =
-      room.placement == TextPlacement::kCentred ? (room.height - ink.lineHeight) / 2 : 0;
-  return lineTop + ink.top >= 0 && lineTop + ink.bottom <= room.height;
+  const auto inside = [&](int lineTop) {
+    return lineTop + ink.top >= 0 && lineTop + ink.bottom <= room.height;
+  };
+  if (room.placement != TextPlacement::kCentred) return inside(0);
+  // Centred where the room and the line box differ by an odd number of rows, the line stands
+  // half a row higher or lower as the control rounds it: Wine's buttons round up, where the
+  // room is the smaller. It must fit either way.
+  const int spare = room.height - ink.lineHeight;
+  const int higher = (spare - (spare & 1)) / 2;  // spare / 2, rounded down
+  return inside(higher) && inside(spare - higher);
 }
 
 std::vector<TextRoom> CaptionRooms(int dpi) {

@@ -1,7 +1,7 @@
 // A change of monitor on the shown window with a module loaded, in one window, as a user drags
 // it between monitors of 100 %, 150 % and 200 %: Windows sends WM_DPICHANGED, which Wine never
-// does, so this sends it from the window's own thread, in the steps 96 → 144 → 192 → 96, as the
-// window tests do. A first round lets each step settle and keeps its pixels; every later round
+// does, so this sends it from the window's own thread, after WM_GETDPISCALEDSIZE as Windows
+// does, in the steps 96 → 144 → 192 → 96, as the window tests do. A first round lets each step settle and keeps its pixels; every later round
 // times, from the message, until the screen shows the window so again, and notes the longest
 // wait of a message sent to it meanwhile.
 //   monitor_change.exe <module> [rounds]
@@ -13,27 +13,29 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/win32/form_window.h"
 #include "bench/screen_watch.h"
 #include "bench/timing.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/window_dpi.h"
 
 namespace {
 
 using namespace morvane::bench;
 
-// The rectangle Windows suggests: the frame as it is, around the client area at the new scale.
-RECT Suggested(HWND form, int dpi) {
-  RECT frame, client;
+// The rectangle Windows makes for a change of monitor: the window's place, and the size it
+// answers to WM_GETDPISCALEDSIZE, or its size scaled linearly where it gives none.
+RECT Suggested(HWND form, int from, int to) {
+  RECT frame;
   GetWindowRect(form, &frame);
-  GetClientRect(form, &client);
-  return {frame.left, frame.top,
-          frame.left + (frame.right - frame.left - client.right) +
-              morvane::Scaled(morvane::kClientWidth, dpi),
-          frame.top + (frame.bottom - frame.top - client.bottom) +
-              morvane::Scaled(morvane::kClientHeight, dpi)};
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  if (!SendMessageW(form, morvane::win32::kGetDpiScaledSize, to, reinterpret_cast<LPARAM>(&size))) {
+    size = {MulDiv(frame.right - frame.left, to, from), MulDiv(frame.bottom - frame.top, to, from)};
+  }
+  return {frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
 }
 
 void Change(HWND form, int dpi, RECT suggested) {
@@ -58,9 +60,10 @@ int wmain(int argc, wchar_t** argv) {
   const int steps[] = {144, 192, 96};
   std::map<int, Pixels> settled;
   std::map<int, std::vector<double>> shown, longest;
+  int at = 96;
   for (int round = 0; round <= rounds; ++round) {
     for (const int dpi : steps) {
-      const RECT area = Suggested(form, dpi);
+      const RECT area = Suggested(form, std::exchange(at, dpi), dpi);
       if (round == 0) {
         Change(form, dpi, area);
         settled[dpi] = SettledPicture({area});

@@ -12,11 +12,13 @@ namespace morvane::win32 {
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   {
-    // Laid out whole before anything of it is drawn, then drawn once.
+    // Laid out whole before anything of it is drawn, then drawn once. The size is the layout's,
+    // never the suggested one, which a system that scaled the window linearly made.
     const RedrawHeld form(hwnd_);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top,
+    const SIZE frame = FrameAt(dpi_);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, frame.cx, frame.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+    FitClientArea();
     if (controls_ && logic_) ScaleContents();
   }
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);

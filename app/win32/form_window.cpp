@@ -52,17 +52,12 @@ FormWindow::~FormWindow() {
 std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
   std::unique_ptr<FormWindow> window(new FormWindow(instance));
   RegisterFormClass(instance, WindowProc);
-  const SIZE frame = window->Frame();
+  const SIZE frame = window->FrameAt(window->dpi_);
   const HWND created =
       CreateWindowExW(0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                       frame.cx, frame.cy, nullptr, nullptr, instance, window.get());
   if (!created || !window->hwnd_) return nullptr;
-  // Made on its monitor, whose scale may not be the screen's.
-  const SIZE onItsMonitor = window->Frame();
-  if (onItsMonitor.cx != frame.cx || onItsMonitor.cy != frame.cy) {
-    SetWindowPos(created, nullptr, 0, 0, onItsMonitor.cx, onItsMonitor.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  window->FitClientArea();  // made on its monitor, whose scale may not be the screen's
   return window;
 }
 
@@ -85,6 +80,7 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
         static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     window->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    ScaleFrameWithMonitor(hwnd);
   }
   auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -121,6 +117,10 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       controls_->canvas.Paint(item.hDC);
       return TRUE;
     }
+    case kGetDpiScaledSize:
+      // The size for a monitor of another scale: the layout's, in the frame at that scale.
+      *reinterpret_cast<SIZE*>(lParam) = FrameAt(static_cast<int>(wParam));
+      return TRUE;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -183,8 +183,21 @@ bool FormWindow::OnCreate() noexcept {
   }
 }
 
-SIZE FormWindow::Frame() const {
-  return FrameAround({Scale(kClientWidth), Scale(kClientHeight)}, kWindowStyle, dpi_);
+SIZE FormWindow::FrameAt(int dpi) const {
+  return FrameAround({Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi)}, kWindowStyle, dpi);
+}
+
+void FormWindow::FitClientArea() {
+  RECT client, frame;
+  GetClientRect(hwnd_, &client);
+  const int wider = Scale(kClientWidth) - client.right, taller = Scale(kClientHeight) - client.bottom;
+  if (wider == 0 && taller == 0) return;
+  // The frame the system draws is not the one it tells at this scale: where per-monitor scaling
+  // came late (Windows 10 1607) and under Wine, it stays as it was.
+  GetWindowRect(hwnd_, &frame);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider,
+               frame.bottom - frame.top + taller,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
 }
 
 }  // namespace morvane::win32

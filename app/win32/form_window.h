@@ -55,14 +55,18 @@ class FormWindow {
   // key; false for a menu asked of anything else.
   bool OnContextMenu(HWND from, LPARAM at);
   void OnCommand(int id, int code);
-  // Moved to a monitor of another scale: the window takes the rectangle the system suggests, and
-  // its controls, fonts and pictures scale again from the layout.
+  // Moved to a monitor of another scale: the window takes the place the system suggests and the
+  // size of its layout at that scale, and its controls, fonts and pictures scale again from the
+  // layout.
   void OnDpiChanged(int dpi, const RECT& suggested);
   // The controls, fonts, pictures and tip at dpi_, while nothing is drawn.
   void ScaleContents();
   int Scale(int pixels) const { return Scaled(pixels, dpi_); }
-  // The window's size around its client area, at its monitor's scale.
-  SIZE Frame() const;
+  // The window's size around its client area at `dpi`, in the frame the system tells for it.
+  SIZE FrameAt(int dpi) const;
+  // Sizes the window so that its client area is the layout's at its scale, whatever frame the
+  // system draws: the size always comes from the layout, so that nothing drifts.
+  void FitClientArea();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;

@@ -44,9 +44,13 @@ const Binder& RealBinder() {
   return real;
 }
 
-void* SystemFunction(const wchar_t* dll, const char* name, const Binder& binder) noexcept {
+void* NewerSystemFunction(const wchar_t* dll, const char* name, const Binder& binder) noexcept {
   HMODULE module = LoadSystemDll(dll, binder);
-  if (void* function = module ? binder.find(module, name) : nullptr) return function;
+  return module ? binder.find(module, name) : nullptr;
+}
+
+void* SystemFunction(const wchar_t* dll, const char* name, const Binder& binder) noexcept {
+  if (void* function = NewerSystemFunction(dll, name, binder)) return function;
   std::wstring function;
   for (const char* c = name; *c; ++c) function += static_cast<wchar_t>(*c);
   binder.fail(texts::MissingSystemFunction(dll, function));

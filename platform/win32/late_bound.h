@@ -31,9 +31,18 @@ const Binder& RealBinder();
 void* SystemFunction(const wchar_t* dll, const char* name,
                      const Binder& binder = RealBinder()) noexcept;
 
+// The same for a function that only later Windows have: null where this Windows lacks it, or
+// its DLL.
+void* NewerSystemFunction(const wchar_t* dll, const char* name,
+                          const Binder& binder = RealBinder()) noexcept;
+
 template <class Function>
 Function* Bound(const wchar_t* dll, const char* name) noexcept {
   return reinterpret_cast<Function*>(SystemFunction(dll, name));
+}
+template <class Function>
+Function* Newer(const wchar_t* dll, const char* name) noexcept {
+  return reinterpret_cast<Function*>(NewerSystemFunction(dll, name));
 }
 
 // late::F(...) calls the system's F, bound on the first call. Every one of them exists in the

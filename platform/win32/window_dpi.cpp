@@ -1,22 +1,46 @@
 #include "platform/win32/window_dpi.h"
 
+#include "platform/window_scale.h"
 #include "platform/win32/gdi_owners.h"
+#include "platform/win32/late_bound.h"
 
 namespace morvane::win32 {
 
 namespace {
 
-// A function of user32 that only later Windows have; null where this one lacks it.
+// The functions of later Windows, declared here: the headers declare them only for a program
+// that needs them.
+using GetDpiForWindowFunction = UINT WINAPI(HWND);
+using GetDpiForMonitorFunction = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+using EnableNonClientDpiScalingFunction = BOOL WINAPI(HWND);
+using SystemParametersInfoForDpiFunction = BOOL WINAPI(UINT, UINT, void*, UINT, UINT);
+using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
+using AdjustWindowRectExForDpiFunction = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
 template <class Function>
-Function NewerUser32(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+Function* NewerUser32(const char* name) {
+  return late::Newer<Function>(L"user32.dll", name);
 }
 
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
-using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
-using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+const ScaleFunctions& SystemScaleFunctions() {
+  static const auto forWindow = NewerUser32<GetDpiForWindowFunction>("GetDpiForWindow");
+  static const auto forMonitor =
+      late::Newer<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+  static const auto enable =
+      NewerUser32<EnableNonClientDpiScalingFunction>("EnableNonClientDpiScaling");
+  static const ScaleFunctions functions{
+      forWindow ? +[](void* window) { return forWindow(static_cast<HWND>(window)); } : nullptr,
+      forMonitor ? +[](void* window) {
+        UINT x = 0, y = 0;
+        const HMONITOR monitor = MonitorFromWindow(static_cast<HWND>(window), MONITOR_DEFAULTTONEAREST);
+        return SUCCEEDED(forMonitor(monitor, kEffectiveDpi, &x, &y)) ? y : 0u;
+      } : nullptr,
+      enable ? +[](void* window) { return enable(static_cast<HWND>(window)) != FALSE; } : nullptr,
+      [] { return static_cast<unsigned>(ScreenDpi()); },
+  };
+  return functions;
+}
 
 }  // namespace
 
@@ -26,11 +50,9 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-int WindowDpi(HWND window) {
-  static const auto forWindow = NewerUser32<GetDpiForWindowFunction>("GetDpiForWindow");
-  const int dpi = forWindow ? static_cast<int>(forWindow(window)) : 0;
-  return dpi > 0 ? dpi : ScreenDpi();
-}
+int WindowDpi(HWND window) { return MonitorDpiOf(window, SystemScaleFunctions()); }
+
+void ScaleFrameWithMonitor(HWND window) { AskForScaledFrame(window, SystemScaleFunctions()); }
 
 LOGFONTW MessageFontAt(int dpi) {
   static const auto forDpi =
@@ -51,6 +73,8 @@ int SystemMetricAt(int index, int dpi) {
   return MulDiv(GetSystemMetrics(index), dpi, ScreenDpi());
 }
 
+// Where the system cannot tell the frame at another scale (8.1), it draws the frame at the
+// screen's.
 SIZE FrameAround(SIZE client, DWORD style, int dpi) {
   static const auto forDpi =
       NewerUser32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");

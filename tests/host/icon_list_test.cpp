@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/caption_font.h"
+#include "platform/window_scale.h"
 #include "preview/counter_font.h"
 #include "preview/icon_list.h"
 #include "tests/host/fake_platform.h"
@@ -307,6 +308,10 @@ TEST(FitUiFont, EachControlKeepsItsTextWhereItDrawsIt) {
   // Centred, the line box of 17 starts a row above a room of 14: ink rows 2 to 14.
   EXPECT_TRUE(Fits({L"", 50, 14, TextPlacement::kCentred}, ink));
   EXPECT_FALSE(Fits({L"", 50, 12, TextPlacement::kCentred}, ink));
+  // A line box a row taller than the room stands a row higher, or not, as the control rounds:
+  // ink in the line's top row fits only where the control does not round up.
+  EXPECT_FALSE(Fits({L"", 50, 15, TextPlacement::kCentred}, {50, 0, 15, 16}));
+  EXPECT_TRUE(Fits({L"", 50, 15, TextPlacement::kCentred}, {50, 1, 15, 16}));
   EXPECT_FALSE(Fits({L"", 500, 16, TextPlacement::kWholeLine}, ink));
   EXPECT_TRUE(Fits({L"", 0, 17, TextPlacement::kWholeLine}, ink));
 
@@ -317,6 +322,34 @@ TEST(FitUiFont, EachControlKeepsItsTextWhereItDrawsIt) {
                                      [](const TextRoom& r) { return r.text == L"抽出中 100%"; });
   ASSERT_NE(progress, rooms.end());
   EXPECT_EQ(progress->width, 93 - 6);
+}
+
+// A window learns its monitor's scale from what the Windows it runs on offers.
+unsigned Window144(void*) { return 144; }
+unsigned Monitor120(void*) { return 120; }
+unsigned Failing(void*) { return 0; }
+unsigned Screen96() { return 96; }
+int framesAsked = 0;
+bool ScaleFrame(void*) { return ++framesAsked, true; }
+
+TEST(MonitorDpiOf, IsTheWindowsOwnElseItsMonitorsElseTheScreens) {
+  const struct {
+    const char* what;
+    ScaleFunctions system;
+    int dpi, framesAsked;
+  } cases[] = {
+      {"Windows 10 1607 on", {Window144, Monitor120, ScaleFrame, Screen96}, 144, 1},
+      {"8.1: a user32 without GetDpiForWindow", {nullptr, Monitor120, nullptr, Screen96}, 120, 0},
+      {"7 and 8, aware of the system's scale", {nullptr, nullptr, nullptr, Screen96}, 96, 0},
+      {"a window the system cannot tell", {Failing, Monitor120, ScaleFrame, Screen96}, 120, 1},
+  };
+  for (const auto& c : cases) {
+    framesAsked = 0;
+    int window = 0;
+    EXPECT_EQ(MonitorDpiOf(&window, c.system), c.dpi) << c.what;
+    AskForScaledFrame(&window, c.system);
+    EXPECT_EQ(framesAsked, c.framesAsked) << c.what;
+  }
 }
 
 // The cache of the list's pictures: a batch of 16 made when one of them is first asked for,

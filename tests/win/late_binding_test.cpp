@@ -48,6 +48,11 @@ TEST(LateBinding, WhatCannotBeBoundIsNamedAndNeverCalled) {
   EXPECT_EQ(failure, L"システムの comctl32.dll に関数 ImageList_Unheard が見つかりません。");
   EXPECT_EQ(SystemFunction(L"morvane_absent.dll", "Anything", OldWindows()), nullptr);
   EXPECT_EQ(failure, L"システムの morvane_absent.dll に関数 Anything が見つかりません。");
+  // A function of later Windows is null where this one lacks it, and ends nothing.
+  failure.clear();
+  EXPECT_EQ(NewerSystemFunction(L"user32.dll", "GetDpiForUnheard", OldWindows()), nullptr);
+  EXPECT_EQ(NewerSystemFunction(L"morvane_absent.dll", "Anything", OldWindows()), nullptr);
+  EXPECT_TRUE(failure.empty());
 }
 
 }  // namespace

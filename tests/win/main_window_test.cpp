@@ -7,9 +7,11 @@
 
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 #include "app/win32/win32_controls.h"
 #include "app/win32/win32_counter_label.h"
+#include "platform/win32/window_dpi.h"
 #include "preview/counter_font.h"
 #include "tests/win/dialog_driver.h"
 #include "tests/win/message_box_catcher.h"
@@ -581,7 +583,7 @@ TEST_F(ScaledWindow, EveryCaptionStandsWholeUnderTheUiFontsOfJapaneseWindows) {
     GetObjectW(
         reinterpret_cast<HFONT>(SendMessageW(shown->Control(kLabel1Source), WM_GETFONT, 0, 0)),
         sizeof used, &used);
-    EXPECT_GE(-used.lfHeight, (8 * dpi + 71) / 72);
+    EXPECT_GE(-used.lfHeight, MulDiv(8, dpi, 72));  // 8 points, as the system rounds them
     std::printf("%ls %d pt at %d DPI: the captions in %ls of %ld px\n", font.face, font.points, dpi,
                 used.lfFaceName, -used.lfHeight);
     SaveShot(shown->hwnd(),
@@ -589,18 +591,18 @@ TEST_F(ScaledWindow, EveryCaptionStandsWholeUnderTheUiFontsOfJapaneseWindows) {
   }
 }
 
-// Tells the window that it is now on a monitor of that scale, as Windows does and Wine never
-// does, with the rectangle Windows suggests: the frame as the system draws it here, around the
-// client area at the new scale.
-void ChangeMonitor(HWND form, int dpi) {
-  RECT frame, client;
+// Tells the window that it moved from a monitor of `from` DPI to one of `to`, as Windows 10
+// 1703 and later do and Wine never does: WM_GETDPISCALEDSIZE with the window's size, then
+// WM_DPICHANGED with the rectangle made from the answer, or scaled linearly without one.
+void ChangeMonitor(HWND form, int from, int to) {
+  RECT frame;
   GetWindowRect(form, &frame);
-  GetClientRect(form, &client);
-  RECT suggested{
-      frame.left, frame.top,
-      frame.left + (frame.right - frame.left - client.right) + Scaled(kClientWidth, dpi),
-      frame.top + (frame.bottom - frame.top - client.bottom) + Scaled(kClientHeight, dpi)};
-  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  if (!SendMessageW(form, morvane::win32::kGetDpiScaledSize, to, reinterpret_cast<LPARAM>(&size))) {
+    size = {MulDiv(frame.right - frame.left, to, from), MulDiv(frame.bottom - frame.top, to, from)};
+  }
+  RECT suggested{frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
+  SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
 }
 
 // Moved to a monitor of another scale, as Windows tells the window, which Wine never does: it
@@ -613,9 +615,10 @@ TEST_F(ScaledWindow, AChangeOfMonitorScalesEverythingAgain) {
   PumpMessages();
   ClickItem(3);
   const HWND form = window->hwnd();
-  for (const int dpi : {144, 192, 96}) {
+  int from = 96;
+  for (const int dpi : {144, 192, 96, 120, 96}) {
     SCOPED_TRACE(dpi);
-    ChangeMonitor(form, dpi);
+    ChangeMonitor(form, std::exchange(from, dpi), dpi);
     PumpMessages();
 
     RECT client;
@@ -686,9 +689,9 @@ TEST_F(ScaledWindow, AHugeModuleKeepsTheWindowAnswering) {
   EXPECT_LT(watch.LongestWait(), kHungSeconds);
   // Three monitors in a row, back to this one, before the window may answer: what a change
   // costs, three times over, is one wait.
-  const int screen = ScreenDpi();
-  for (const int dpi : {screen == 96 ? 144 : 96, screen == 192 ? 144 : 192, screen}) {
-    ChangeMonitor(window->hwnd(), dpi);
+  int from = ScreenDpi();
+  for (const int dpi : {from == 96 ? 144 : 96, from == 192 ? 144 : 192, from}) {
+    ChangeMonitor(window->hwnd(), std::exchange(from, dpi), dpi);
   }
   PumpMessages();
   EXPECT_EQ(ShownPixels(Control(kPicture1), LargeIcon()), IconPixels(huge, 1));
