@@ -87,6 +87,9 @@ class MainWindow {
   // The tip over item `number`: a line per image of its group, largest first; empty where the
   // module has no usable group for it.
   std::wstring ListView1_TipText(int number);
+  // The tip over the source field (index 1): the whole path the list came from, as the user
+  // gave it; none over the destination field, or before a load.
+  std::wstring Text1_TipText(int index) const { return index == 1 ? SourcePath() : L""; }
   // The menu on the selected icon: the lines of its images, largest first, none where its
   // group is not usable. Nothing, and no menu, while busy or without a selected item.
   std::optional<std::vector<std::wstring>> ListView1_MenuLines();

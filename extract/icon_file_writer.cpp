@@ -12,7 +12,7 @@ namespace morvane {
 
 namespace {
 
-std::optional<WriteError> WriteGroupFile(OutputFiles& files, const std::wstring& path,
+std::optional<SystemError> WriteGroupFile(OutputFiles& files, const std::wstring& path,
                                          const GroupContents& group) {
   std::vector<std::uint32_t> sizes;
   for (const Bytes& image : group.images) sizes.push_back(static_cast<std::uint32_t>(image.size()));

@@ -13,17 +13,9 @@ Message WithReason(const std::wstring& path, const std::wstring& reason,
   return {texts::kCannotWriteFile + L"\n" + path + L"\n" + reason, caption};
 }
 
-// The system's text on one line, without the line break that ends it.
-std::wstring Trimmed(std::wstring text) {
-  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
-    text.pop_back();
-  }
-  return text;
-}
-
 }  // namespace
 
-Message CannotWriteFile(const std::wstring& path, const WriteError& failure, bool nameIsFolder) {
+Message CannotWriteFile(const std::wstring& path, const SystemError& failure, bool nameIsFolder) {
   using texts::kFoolCaption;
   using texts::kSorryCaption;
   switch (failure.code) {
@@ -38,11 +30,11 @@ Message CannotWriteFile(const std::wstring& path, const WriteError& failure, boo
     case error::kHandleDiskFull:
       return WithReason(path, texts::kDiskFull, kSorryCaption);
   }
-  return WithReason(path, Trimmed(failure.text) + texts::ErrorNumber(failure.code), kSorryCaption);
+  return WithReason(path, texts::InSystemWords(failure), kSorryCaption);
 }
 
 Message CannotWriteFile(const std::wstring& shown, const std::wstring& written,
-                        const WriteError& failure, PathNames& paths) {
+                        const SystemError& failure, PathNames& paths) {
   const bool nameIsFolder = failure.code == error::kAccessDenied && paths.FolderExists(written);
   return CannotWriteFile(shown, failure, nameIsFolder);
 }

@@ -11,12 +11,12 @@ namespace morvane {
 
 // `nameIsFolder`: a folder of the file's name stands where it would go, which the system
 // reports as a denied access.
-Message CannotWriteFile(const std::wstring& path, const WriteError& error, bool nameIsFolder);
+Message CannotWriteFile(const std::wstring& path, const SystemError& error, bool nameIsFolder);
 // The same, where `paths` tells whether a folder of the file's name stands at `written`, the
 // path the file was written to, which the message names as `shown`.
 Message CannotWriteFile(const std::wstring& shown, const std::wstring& written,
-                        const WriteError& error, PathNames& paths);
-inline Message CannotWriteFile(const std::wstring& path, const WriteError& error,
+                        const SystemError& error, PathNames& paths);
+inline Message CannotWriteFile(const std::wstring& path, const SystemError& error,
                                PathNames& paths) {
   return CannotWriteFile(path, path, error, paths);
 }

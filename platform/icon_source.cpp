@@ -15,14 +15,17 @@ bool IsModuleWithoutIconGroups(SourceFile* file) {
 
 IconSource OpenIconSource(SourceFiles& files, PathNames& paths, const std::wstring& path) {
   const std::wstring file = NativePathOf(paths, path);
-  IconSource named{file, files.Open(file)};
+  IconSource named{file, nullptr, {}};
+  named.file = files.Open(file, named.error);
   if (!IsModuleWithoutIconGroups(named.file.get())) return named;
 
   const std::wstring name = NameOf(path);
   const std::wstring mun = paths.WindowsFolder() + L"SystemResources\\" + name + L".mun";
   if (name.empty() || !paths.FileExists(mun)) return named;
   named.file.reset();
-  return {mun, files.Open(mun)};
+  IconSource redirected{mun, nullptr, {}};
+  redirected.file = files.Open(mun, redirected.error);
+  return redirected;
 }
 
 }  // namespace morvane

@@ -11,6 +11,7 @@ namespace morvane {
 struct IconSource {
   std::wstring path;                 // the file that holds the icons
   std::unique_ptr<SourceFile> file;  // that file mapped; null when it cannot be
+  SystemError error;                 // why it cannot be, then
 };
 
 // Since Windows 10 1903, system files such as shell32.dll keep their icons in a resource-only

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/message_boxes.h"
+#include "platform/system_error.h"
 #include "res/version_info.h"
 
 namespace morvane::texts {
@@ -38,9 +39,14 @@ inline constexpr wchar_t kSavePngItem[] = L"PNG で保存(&P)";
 inline constexpr wchar_t kBits[] = L" ビット";
 inline constexpr wchar_t kStoredAsPng[] = L"（PNG）";
 
-// The loader's messages.
+// The loader's messages. A load that finds no icons says why below its first line, after the
+// path: one of these, or the system's own text.
 inline const Message kIconFileRefused{L"アイコンファイルは指定できません。", kFoolCaption};
 inline const Message kNoIcons{L"アイコンがありません。", kFoolCaption};
+inline const std::wstring kFileMissing = L"ファイルが見つかりません。";
+inline const std::wstring kPathIsAFolder = L"ファイルではなく、フォルダーです。";
+inline const std::wstring kPathTooLong = L"パスが長すぎます。";
+inline const std::wstring kNoShellIcons = L"シェルが表示できるアイコンがこのファイルにはありません。";
 inline const Message kCannotLoad{L"アイコンを読み込めませんでした。", kSorryCaption};
 
 // The Extract command's and the extraction's messages.
@@ -58,9 +64,13 @@ inline const std::wstring kFolderMissing = L"フォルダーが見つかりま�
 inline const std::wstring kNameIsAFolder = L"同じ名前のフォルダーがあります。";
 inline const std::wstring kWriteDenied = L"書き込みが許可されていません。";
 inline const std::wstring kDiskFull = L"ディスクの空き領域が足りません。";
-// After the system's own text for any other error.
-inline std::wstring ErrorNumber(unsigned code) {
-  return L"（エラー " + std::to_wstring(code) + L"）";
+// The system's own text for any other error, on one line, and its number.
+inline std::wstring InSystemWords(const SystemError& error) {
+  std::wstring text = error.text;
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+    text.pop_back();
+  }
+  return text + L"（エラー " + std::to_wstring(error.code) + L"）";
 }
 
 // An icon's image taken away.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/resource_modules.h"
+#include "platform/system_error.h"
 
 namespace morvane {
 
@@ -35,8 +36,13 @@ class SourceFile {
 class SourceFiles {
  public:
   virtual ~SourceFiles() = default;
-  // Maps the file; null when it cannot be, as a missing, empty or locked file or a folder.
-  virtual std::unique_ptr<SourceFile> Open(const std::wstring& path) = 0;
+  // Maps the file; null when it cannot be, as a missing, empty or locked file or a folder, and
+  // then `error` tells why: code 0 for an empty file, which the system opens well.
+  virtual std::unique_ptr<SourceFile> Open(const std::wstring& path, SystemError& error) = 0;
+  std::unique_ptr<SourceFile> Open(const std::wstring& path) {
+    SystemError ignored;
+    return Open(path, ignored);
+  }
 };
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include "platform/program_texts.h"
 #include "platform/scope_exit.h"
 #include "preview/counter_font.h"
+#include "preview/load_failure.h"
 
 namespace morvane {
 
@@ -106,7 +107,7 @@ std::optional<int> LoadIconList(const Preview& preview, LoadServices& services,
   const bool readable = !source.file || source.file->SafeForShell();
   const int count = readable ? IconCountOf(services.shell.CountIcons(source.path)) : 0;
   if (count < 1) {
-    services.messages.Show(texts::kNoIcons);
+    services.messages.Show(NoIconsMessage(givenPath, source.path, source.error, services.paths));
     return count;
   }
 

@@ -49,8 +49,9 @@ void CreateControls(HWND form, HINSTANCE instance, int dpi, HFONT font) {
   const auto scale = [dpi](int pixels) { return Scaled(pixels, dpi); };
   for (const ControlLayout& control : kFormLayout) {
     const ControlClass kind = ClassOf(control.kind);
-    const DWORD style =
-        kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
+    DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0);
+    // The source field shows the file the list came from; only a load changes it.
+    if (control.id == kText1Source) style |= ES_READONLY;
     HWND child = CreateWindowExW(
         kind.exStyle, kind.className, control.caption, style, scale(control.x), scale(control.y),
         scale(control.width), scale(control.height), form,

@@ -39,7 +39,7 @@ void FormWindow::ScaleContents() {
   PlaceControls(hwnd_, dpi_, font.get());
   font_ = std::move(font);  // the controls have let go of the one it replaces
   controls_->counter.SetDpi(dpi_);
-  tip_->SetScale(dpi_, font_.get());
+  for (auto* tip : {&*listTip_, &*sourceTip_}) tip->SetScale(dpi_, font_.get());
   // The title bar's icons at the new scale.
   for (const auto& [which, metric] :
        {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {

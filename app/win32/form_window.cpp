@@ -173,9 +173,11 @@ bool FormWindow::OnCreate() noexcept {
     FitCounterFont(controls_->counter, CaptionOf(kLabel3));
     KeepSelectionQuick(Control(kListView1));
     logic_.emplace(controls_->ForLogic(), services_.ForLogic());
-    tip_.emplace(Control(kListView1),
-                 [this](int number) { return logic_->ListView1_TipText(number); });
-    tip_->SetScale(dpi_, font_.get());
+    listTip_.emplace(Control(kListView1), ControlTip::ItemOfList,
+                     [this](int number) { return logic_->ListView1_TipText(number); });
+    sourceTip_.emplace(Control(kText1Source), ControlTip::WholeControl,
+                       [this](int) { return logic_->Text1_TipText(1); });
+    for (auto* tip : {&*listTip_, &*sourceTip_}) tip->SetScale(dpi_, font_.get());
     return true;
   } catch (...) {
     logic_.reset();

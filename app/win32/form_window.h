@@ -10,7 +10,7 @@
 #include "app/form_layout.h"
 #include "app/main_window.h"
 #include "app/win32/form_drop_targets.h"
-#include "app/win32/list_tip.h"
+#include "app/win32/control_tip.h"
 #include "app/win32/win32_services.h"
 #include "app/win32/ole_scope.h"
 #include "platform/win32/gdi_owners.h"
@@ -94,7 +94,8 @@ class FormWindow {
   };
   std::optional<Controls> controls_;
   std::optional<MainWindow> logic_;
-  std::optional<ListTip> tip_;  // over the list's items
+  std::optional<ControlTip> listTip_;    // over the list's items
+  std::optional<ControlTip> sourceTip_;  // over the source field: the whole path
 };
 
 }  // namespace morvane::win32

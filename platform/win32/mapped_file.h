@@ -15,8 +15,8 @@ namespace morvane::win32 {
 class MappedFile final : public FileContents {
  public:
   // Null when the file cannot be opened for reading, is empty, or cannot be mapped whole, as a
-  // missing file or a folder.
-  static std::unique_ptr<MappedFile> Open(const std::wstring& path);
+  // missing file or a folder; `error` is then the system's error, 0 for an empty file.
+  static std::unique_ptr<MappedFile> Open(const std::wstring& path, DWORD& error);
 
   const FileBytes& bytes() const override { return bytes_; }
   FileStamp stamp() const override { return stamp_; }

@@ -2,24 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_error_of.h"
 #include "platform/win32/unique_handle.h"
 
 namespace morvane::win32 {
 
 namespace {
-
-// The system's own text for an error code, in the language the system gives it.
-std::wstring SystemErrorText(DWORD code) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring result = length && text ? std::wstring(text, length) : std::wstring();
-  LocalFree(text);
-  return result;
-}
-
-WriteError ErrorOf(DWORD code) { return {code, SystemErrorText(code)}; }
 
 bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
   for (const ByteRange& part : parts) {
@@ -40,22 +28,22 @@ bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
 
 }  // namespace
 
-std::optional<WriteError> Win32OutputFiles::Write(const std::wstring& path,
+std::optional<SystemError> Win32OutputFiles::Write(const std::wstring& path,
                                                   const std::vector<ByteRange>& parts) {
   // Windows refuses to replace a read-only file; Wine, run by root, would replace it.
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
       !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return ErrorOf(ERROR_ACCESS_DENIED);
+    return SystemErrorOf(ERROR_ACCESS_DENIED);
   }
   // CREATE_ALWAYS truncates an existing file: nothing of an older, longer one survives.
   unique_hfile file{CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (!file) return ErrorOf(GetLastError());
+  if (!file) return SystemErrorOf(GetLastError());
   const bool written = WriteParts(file.get(), parts);
-  std::optional<WriteError> failure;
-  if (!written) failure = ErrorOf(GetLastError());
-  if (!CloseHandle(file.release()) && !failure) failure = ErrorOf(GetLastError());
+  std::optional<SystemError> failure;
+  if (!written) failure = SystemErrorOf(GetLastError());
+  if (!CloseHandle(file.release()) && !failure) failure = SystemErrorOf(GetLastError());
   if (failure) DeleteFileW(path.c_str());
   return failure;
 }

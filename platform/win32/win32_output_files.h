@@ -5,7 +5,7 @@ namespace morvane::win32 {
 
 class Win32OutputFiles final : public OutputFiles {
  public:
-  std::optional<WriteError> Write(const std::wstring& path,
+  std::optional<SystemError> Write(const std::wstring& path,
                                   const std::vector<ByteRange>& parts) override;
 };
 

@@ -6,6 +6,7 @@
 
 #include "platform/source_file.h"
 #include "platform/win32/mapped_file.h"
+#include "platform/win32/system_error_of.h"
 
 namespace morvane::win32 {
 
@@ -31,10 +32,14 @@ std::vector<std::uint16_t> UiLanguages() {
 
 }  // namespace
 
-std::unique_ptr<SourceFile> Win32SourceFiles::Open(const std::wstring& path) {
+std::unique_ptr<SourceFile> Win32SourceFiles::Open(const std::wstring& path, SystemError& error) {
   static const std::vector<std::uint16_t> languages = UiLanguages();
-  auto file = MappedFile::Open(path);
-  if (!file) return nullptr;
+  DWORD code = 0;
+  auto file = MappedFile::Open(path, code);
+  if (!file) {
+    error = code ? SystemErrorOf(code) : SystemError{};
+    return nullptr;
+  }
   return MakeSourceFile(std::move(file), languages);
 }
 

@@ -7,7 +7,8 @@ namespace morvane::win32 {
 // suits the user's interface languages.
 class Win32SourceFiles final : public SourceFiles {
  public:
-  std::unique_ptr<SourceFile> Open(const std::wstring& path) override;
+  using SourceFiles::Open;
+  std::unique_ptr<SourceFile> Open(const std::wstring& path, SystemError& error) override;
 };
 
 }  // namespace morvane::win32

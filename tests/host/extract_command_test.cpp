@@ -244,8 +244,9 @@ TEST(StartUp, AFileWritesAllItsIconsIntoTheProgramFolderAndEnds) {
 TEST(StartUp, UnusableFilesShowBothMessagesInOrderThenEndWithOne) {
   const std::pair<const wchar_t*, Message> cases[] = {
       {L"D:\\pictures\\a.ico", {L"アイコンファイルは指定できません。", L"  バカ ？！・・・"}},
-      {L"D:\\notes.txt", {L"アイコンがありません。", L"  バカ ？！・・・"}},
-      {L"\"", {L"アイコンがありません。", L"  バカ ？！・・・"}},
+      {L"D:\\notes.txt",
+       {L"アイコンがありません。\nD:\\notes.txt\n" + texts::kNoShellIcons, L"  バカ ？！・・・"}},
+      {L"\"", {L"アイコンがありません。\n" + texts::kFileMissing, L"  バカ ？！・・・"}},
   };
   for (const auto& [arguments, first] : cases) {
     SCOPED_TRACE(arguments);

@@ -48,15 +48,18 @@ class FakeSourceFile final : public SourceFile {
 
 }  // namespace
 
-std::unique_ptr<SourceFile> FakeSourceFiles::Open(const std::wstring& path) {
+std::unique_ptr<SourceFile> FakeSourceFiles::Open(const std::wstring& path, SystemError& error) {
   opened.push_back(path);
   auto found = modules.find(path);
-  if (found == modules.end()) return nullptr;
+  if (found == modules.end()) {
+    error = errors.count(path) ? errors[path] : SystemError{};
+    return nullptr;
+  }
   return std::make_unique<FakeSourceFile>(found->second, unreadable.count(path) == 0, stamps[path],
                                           live);
 }
 
-std::optional<WriteError> FakeOutputFiles::Write(const std::wstring& path,
+std::optional<SystemError> FakeOutputFiles::Write(const std::wstring& path,
                                                  const std::vector<ByteRange>& parts) {
   written.push_back(path);
   partsPerWrite.push_back(parts.size());

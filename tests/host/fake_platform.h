@@ -129,12 +129,15 @@ struct FakeModuleContents {
   }
 };
 
-// Files that can be opened: the modules, by path; any other path is a file that cannot be.
+// Files that can be opened: the modules, by path; any other path is a file that cannot be,
+// with the error `errors` holds for it, else none, as for an empty file.
 class FakeSourceFiles final : public SourceFiles {
  public:
-  std::unique_ptr<SourceFile> Open(const std::wstring& path) override;
+  using SourceFiles::Open;
+  std::unique_ptr<SourceFile> Open(const std::wstring& path, SystemError& error) override;
 
   std::map<std::wstring, FakeModuleContents> modules;  // by path
+  std::map<std::wstring, SystemError> errors;          // by path
   std::set<std::wstring> unreadable;  // modules whose offsets would lead the shell out of them
   std::map<std::wstring, FileStamp> stamps;  // how each stands now
   std::vector<std::wstring> opened;
@@ -143,14 +146,14 @@ class FakeSourceFiles final : public SourceFiles {
 
 class FakeOutputFiles final : public OutputFiles {
  public:
-  std::optional<WriteError> Write(const std::wstring& path,
+  std::optional<SystemError> Write(const std::wstring& path,
                                   const std::vector<ByteRange>& parts) override;
 
   std::map<std::wstring, Bytes> files;
   std::vector<std::wstring> written;  // in the order of the writes
   std::vector<std::size_t> partsPerWrite;
   std::wstring failingPath;  // a write to this path fails with `failure` and leaves nothing
-  WriteError failure{5, L"Access denied.\r\n"};
+  SystemError failure{5, L"Access denied.\r\n"};
   Journal* journal = nullptr;
 };
 

@@ -14,7 +14,11 @@ namespace {
 using testing::FakeForm;
 
 const Message kRefused{L"アイコンファイルは指定できません。", L"  バカ ？！・・・"};
-const Message kNoIcons{L"アイコンがありません。", L"  バカ ？！・・・"};
+// The message of a load that found no icons in `path`, and why.
+Message NoIcons(const std::wstring& path, const std::wstring& cause = texts::kNoShellIcons) {
+  return {L"アイコンがありません。\n" + (path.empty() ? L"" : path + L"\n") + cause,
+          L"  バカ ？！・・・"};
+}
 
 // Whether `first` comes before `then` in the journal.
 bool Before(const testing::Journal& journal, const std::wstring& first, const std::wstring& then) {
@@ -81,7 +85,7 @@ TEST_F(LoadIconListTest, NamesThatOnlyLookLikeIconFilesAreLoaded) {
     SCOPED_TRACE(path);
     form.messages.shown.clear();
     Load(path);
-    EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});  // counted, found none
+    EXPECT_EQ(form.messages.shown, std::vector<Message>{NoIcons(path)});  // counted, found none
     EXPECT_EQ(form.shell.counted.back(), path);
   }
 }
@@ -99,7 +103,8 @@ TEST_F(LoadIconListTest, AShortPathIsLoadedUnderItsLongForm) {
   form.shell.counts[L"C:\\GONE~1.EXE"] = 4;  // never asked: the path is emptied first
   Load(L"C:\\GONE~1.EXE");
   EXPECT_EQ(form.shell.counted.back(), L"");
-  EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
+  EXPECT_EQ(form.messages.shown,
+            std::vector<Message>{NoIcons(L"C:\\GONE~1.EXE", texts::kFileMissing)});
   EXPECT_EQ(form.sourceField.text, L"");
   EXPECT_EQ(form.folderLabel.caption, L"");
 
@@ -131,7 +136,7 @@ TEST_F(LoadIconListTest, AFileWithoutIconsEmptiesThePreviewButKeepsTheCounter) {
   form.journal.clear();
   Load(L"C:\\plain.txt");
 
-  EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{NoIcons(L"C:\\plain.txt")});
   EXPECT_EQ(form.window.iconCount(), 0);
   EXPECT_EQ(form.list.items, 0);
   EXPECT_FALSE(form.list.attached);
@@ -170,6 +175,38 @@ TEST_F(LoadIconListTest, IconsOfAModuleWithoutGroupsAreShownFromItsMunFile) {
   EXPECT_EQ(form.sources.live, 0);  // nothing is kept open
 }
 
+// A load that finds no icons tells why, below the path as the user gave it.
+TEST_F(LoadIconListTest, ALoadWithoutIconsSaysWhy) {
+  const std::wstring tooLong = L"C:\\" + std::wstring(252, L'a') + L".dll";  // 259: the most
+  const struct {
+    const char* what;
+    std::wstring path;
+    SystemError error;  // of opening it
+    std::wstring cause;
+  } cases[] = {
+      {"a missing file", L"C:\\gone.dll", {2, L"Not found.\r\n"}, texts::kFileMissing},
+      {"a missing folder", L"C:\\gone\\a.dll", {3, L"Not found.\r\n"}, texts::kFileMissing},
+      {"a missing drive", L"Q:\\a.dll", {15, L"No drive.\r\n"}, texts::kFileMissing},
+      {"a folder", L"C:\\Windows", {5, L"Access denied.\r\n"}, texts::kPathIsAFolder},
+      {"a denied access", L"C:\\secret.dll", {5, L"Access denied.\r\n"}, L"Access denied.（エラー 5）"},
+      {"in use by another program", L"C:\\busy.dll", {32, L"In use.\r\n"}, L"In use.（エラー 32）"},
+      {"too long for the system", L"C:\\a.dll", {206, L"Too long.\r\n"}, texts::kPathTooLong},
+      {"too long for the shell", tooLong + L"x", {}, texts::kPathTooLong},
+      {"as long as the shell takes", tooLong, {}, texts::kNoShellIcons},
+      {"no icons the shell shows", L"C:\\notes.txt", {}, texts::kNoShellIcons},
+      {"a relative path, as given", L"gone.dll", {2, L"Not found.\r\n"}, texts::kFileMissing},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::FakeForm fresh;
+    fresh.paths.folders.insert(L"C:\\Windows");
+    fresh.sources.errors[fresh.paths.FullPath(c.path)] = fresh.sources.errors[c.path] = c.error;
+    fresh.window.LoadSource(c.path);
+    EXPECT_EQ(fresh.messages.shown, std::vector<Message>{NoIcons(c.path, c.cause)});
+    EXPECT_EQ(fresh.window.iconCount(), 0);
+  }
+}
+
 // Whether the shell's reader would leave the file is judged on the one mapping of the load.
 TEST_F(LoadIconListTest, AModuleTheShellWouldLeaveHasNoIconsToIt) {
   form.sources.modules[L"C:\\bad.dll"];
@@ -177,7 +214,7 @@ TEST_F(LoadIconListTest, AModuleTheShellWouldLeaveHasNoIconsToIt) {
   form.shell.counts[L"C:\\bad.dll"] = 3;
   Load(L"C:\\bad.dll");
   EXPECT_TRUE(form.shell.counted.empty());
-  EXPECT_EQ(form.messages.shown, std::vector<Message>{kNoIcons});
+  EXPECT_EQ(form.messages.shown, std::vector<Message>{NoIcons(L"C:\\bad.dll")});
   EXPECT_EQ(form.sources.opened, std::vector<std::wstring>{L"C:\\bad.dll"});
   EXPECT_EQ(form.sources.live, 0);
 }

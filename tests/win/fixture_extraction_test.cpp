@@ -241,18 +241,6 @@ class UnwritableFolder {
   bool made_ = false;
 };
 
-// The system's own text for an error, as the message gives it after its reason.
-std::wstring SystemText(DWORD code) {
-  wchar_t text[512]{};
-  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                 512, nullptr);
-  std::wstring line = text;
-  while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r' || line.back() == L' ')) {
-    line.pop_back();
-  }
-  return line + L"（エラー " + std::to_wstring(code) + L"）";
-}
-
 // The message names the file, and the reason with the caption that the cause calls for.
 TEST_F(FixtureExtraction, AFileThatCannotBeWritten) {
   std::ofstream(out.path() / "a file") << "not a folder";

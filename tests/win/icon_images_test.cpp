@@ -130,29 +130,50 @@ class IconImages : public ShownWindowWithOle {
   }
 };
 
+// The tip over a control: in `found`, the control on the way in, the tip on the way out.
 BOOL CALLBACK TakeTip(HWND window, LPARAM found) {
   wchar_t name[32]{};
   GetClassNameW(window, name, 32);
-  if (std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  auto& control = *reinterpret_cast<HWND*>(found);
+  if (std::wstring(name) != TOOLTIPS_CLASSW ||
+      !SendMessageW(window, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) ||
+      tool.hwnd != control) {
+    return TRUE;
+  }
+  control = window;
   return FALSE;
 }
 
-HWND FindTip() {
-  HWND tip = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), TakeTip, reinterpret_cast<LPARAM>(&tip));
-  return tip;
+HWND FindTip(HWND control) {
+  HWND found = control;
+  EnumThreadWindows(GetCurrentThreadId(), TakeTip, reinterpret_cast<LPARAM>(&found));
+  return found == control ? nullptr : found;
 }
 
-std::wstring TipText(HWND tip, HWND list) {
+std::wstring TipText(HWND tip, HWND control) {
   wchar_t text[512]{};
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.hwnd = list;
+  tool.hwnd = control;
   tool.uId = 1;
   tool.lpszText = text;
   SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
   return text;
+}
+
+// The mouse goes to `at` in the control and stays: the tip of a part before goes, this one's
+// comes after the tip's delay, which every move of the mouse starts again.
+void RestMouseOn(HWND control, POINT at) {
+  POINT screen = at;
+  ClientToScreen(control, &screen);
+  SetCursorPos(screen.x, screen.y);
+  for (int waited = 0; waited < 10; ++waited) {
+    Sleep(10);
+    PumpMessages();
+  }
+  PostMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
 }
 
 // The tip follows the mouse from item to item, with a line per image of that item's group.
@@ -172,16 +193,9 @@ TEST_F(IconImages, TheTipShowsTheImagesOfTheItemUnderTheMouse) {
       const POINT onItem = ItemCentre(number);
       POINT at = onItem;
       ClientToScreen(List(), &at);
-      const HWND tip = FindTip();
+      const HWND tip = FindTip(List());
       ASSERT_TRUE(tip);
-      // The mouse goes over the item and stays: the tip of the item before goes, this one's
-      // comes after the tip's delay, which every move of the mouse starts again.
-      SetCursorPos(at.x, at.y);
-      for (int waited = 0; waited < 10; ++waited) {
-        Sleep(10);
-        PumpMessages();
-      }
-      PostMessageW(List(), WM_MOUSEMOVE, 0, MAKELPARAM(onItem.x, onItem.y));
+      RestMouseOn(List(), onItem);
       const std::wstring expected = ExpectedTip(m.icons[number - 1]);
       std::wstring shown;
       EXPECT_TRUE(WaitFor(
@@ -197,6 +211,40 @@ TEST_F(IconImages, TheTipShowsTheImagesOfTheItemUnderTheMouse) {
   }
   SaveScreenshot(window->hwnd(),
                  (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "tip_over_an_icon.png").wstring());
+}
+
+// The source field shows the file the list came from, and its tip the whole path as the user
+// gave it, a System32 path under WoW64 too; it takes no typing, and its text can be copied.
+TEST_F(IconImages, TheSourceFieldShowsTheListedFileAndItsWholePath) {
+  const std::wstring path = L"C:\\windows\\system32\\shell32.dll";
+  Load(path);
+  const HWND field = Control(kText1Source);
+  EXPECT_TRUE(GetWindowLongW(field, GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongW(field, GWL_STYLE) & WS_TABSTOP);
+  SetFocus(field);
+  for (const wchar_t c : {L'x', L'\b'}) SendMessageW(field, WM_CHAR, c, 1);
+  SendMessageW(field, WM_KEYDOWN, VK_DELETE, 0);
+  SendMessageW(field, WM_PASTE, 0, 0);
+  EXPECT_EQ(win32::WindowText(field), L"shell32.dll");
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  SendMessageW(field, WM_COPY, 0, 0);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const HANDLE copied = GetClipboardData(CF_UNICODETEXT);
+  EXPECT_EQ(std::wstring(copied ? static_cast<const wchar_t*>(GlobalLock(copied)) : L""),
+            L"shell32.dll");
+  if (copied) GlobalUnlock(copied);
+  CloseClipboard();
+
+  const HWND tip = FindTip(field);
+  ASSERT_TRUE(tip);
+  RECT area;
+  GetClientRect(field, &area);
+  RestMouseOn(field, {area.right / 2, area.bottom / 2});
+  EXPECT_TRUE(WaitFor(
+      "the field's tip", [&] { return IsWindowVisible(tip) && TipText(tip, field) == path; }, 5000))
+      << TipText(tip, field);
+  SaveScreenshot(window->hwnd(),
+                 (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "tip_over_the_source.png").wstring());
 }
 
 // The menu that is open: where it is, and its items, those of its submenu after them.

@@ -195,18 +195,35 @@ TEST_F(OneShot, UnusableFilesShowTheirMessagesInOrderAndWriteNothing) {
   const fs::path icon = folder.path() / "sources" / "picture.ico";
   fs::create_directories(icon.parent_path());
   fs::copy_file(FixtureDir() / "icons" / "names" / "ALPHA.ico", icon);
+  const std::wstring noIcons = Source(L"noicons.dll", "noicons").wstring();
+  const std::wstring missing = (folder.path() / "sources" / "missing.dll").wstring();
+  const std::wstring sources = (folder.path() / "sources").wstring();
+  const std::wstring tooLong = sources + L"\\" + std::wstring(260, L'a') + L".dll";
+  const std::wstring inUse = Source(L"in_use.dll", "names").wstring();
+  // Why no icons were found, below the path as given.
+  const auto noIconsIn = [](const std::wstring& path, const std::wstring& why) {
+    return kNoIcons + L"\n" + (path.empty() ? L"" : path + L"\n") + why;
+  };
   const struct {
     std::wstring arguments;
     std::wstring first;
   } cases[] = {
       {icon.wstring(), L"アイコンファイルは指定できません。"},
-      {Source(L"noicons.dll", "noicons").wstring(), kNoIcons},
-      {(folder.path() / "sources" / "missing.dll").wstring(), kNoIcons},
-      {L"\"", kNoIcons},  // a lone quote: an empty path
+      {noIcons, noIconsIn(noIcons, L"シェルが表示できるアイコンがこのファイルにはありません。")},
+      {missing, noIconsIn(missing, L"ファイルが見つかりません。")},
+      {L"\"", noIconsIn(L"", L"ファイルが見つかりません。")},  // a lone quote: an empty path
+      {sources, noIconsIn(sources, L"ファイルではなく、フォルダーです。")},
+      {tooLong, noIconsIn(tooLong, L"パスが長すぎます。")},
+      {inUse, noIconsIn(inUse, SystemText(ERROR_SHARING_VIOLATION))},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.arguments.begin(), c.arguments.end()));
+    // Another program holds this one open, and lets no one else read it.
+    const HANDLE held = c.arguments == inUse ? CreateFileW(inUse.c_str(), GENERIC_READ, 0, nullptr,
+                                                           OPEN_EXISTING, 0, nullptr)
+                                             : INVALID_HANDLE_VALUE;
     const ProgramRun run = RunProgram(exe(), c.arguments);
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_FALSE(run.windowShown);

@@ -27,6 +27,17 @@ std::map<std::wstring, std::vector<unsigned char>> FilesIn(const fs::path& folde
   return files;
 }
 
+std::wstring SystemText(unsigned long code) {
+  wchar_t text[512]{};
+  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                 512, nullptr);
+  std::wstring line = text;
+  while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r' || line.back() == L' ')) {
+    line.pop_back();
+  }
+  return line + L"（エラー " + std::to_wstring(code) + L"）";
+}
+
 fs::path WineModule(const std::string& name) {
 #ifdef _WIN64
   return WinePath("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/" + name);

@@ -17,6 +17,9 @@ std::vector<unsigned char> ReadAll(const fs::path& path);
 // Every regular file in a folder, by name.
 std::map<std::wstring, std::vector<unsigned char>> FilesIn(const fs::path& folder);
 
+// The system's own text for an error, on one line, with its number, as a message gives it.
+std::wstring SystemText(unsigned long code);
+
 // One of Wine's own DLLs or programs, built for the same machine as the test.
 fs::path WineModule(const std::string& name);
 
