@@ -1,9 +1,9 @@
 // A change of monitor on the shown window with a module loaded, in one window, as a user drags
 // it between monitors of 100 %, 150 % and 200 %: Windows sends WM_DPICHANGED, which Wine never
 // does, so this sends it from the window's own thread, after WM_GETDPISCALEDSIZE as Windows
-// does, in the steps 96 → 144 → 192 → 96, as the window tests do. A first round lets each step settle and keeps its pixels; every later round
-// times, from the message, until the screen shows the window so again, and notes the longest
-// wait of a message sent to it meanwhile.
+// does, in the steps 96 → 144 → 192 → 96, as the window tests do. A first round lets each step
+// settle and keeps its pixels; every later round times, from the message, until the screen shows
+// the window so again, and notes the longest wait of a message sent to it meanwhile.
 //   monitor_change.exe <module> [rounds]
 // Prints, per step, the median over the rounds in seconds.
 #include <windows.h>

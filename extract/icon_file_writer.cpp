@@ -13,7 +13,7 @@ namespace morvane {
 namespace {
 
 std::optional<SystemError> WriteGroupFile(OutputFiles& files, const std::wstring& path,
-                                         const GroupContents& group) {
+                                          const GroupContents& group) {
   std::vector<std::uint32_t> sizes;
   for (const Bytes& image : group.images) sizes.push_back(static_cast<std::uint32_t>(image.size()));
   const Bytes header = BuildIconHeader(group.directory, sizes);

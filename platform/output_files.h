@@ -19,7 +19,7 @@ class OutputFiles {
   // Creates the file, or replaces an existing one, and writes the parts back to back, one write
   // each. On any failure no partial file is left, and the error is given.
   virtual std::optional<SystemError> Write(const std::wstring& path,
-                                          const std::vector<ByteRange>& parts) = 0;
+                                           const std::vector<ByteRange>& parts) = 0;
 };
 
 }  // namespace morvane

@@ -46,7 +46,8 @@ inline const Message kNoIcons{L"アイコンがありません。", kFoolCaption
 inline const std::wstring kFileMissing = L"ファイルが見つかりません。";
 inline const std::wstring kPathIsAFolder = L"ファイルではなく、フォルダーです。";
 inline const std::wstring kPathTooLong = L"パスが長すぎます。";
-inline const std::wstring kNoShellIcons = L"シェルが表示できるアイコンがこのファイルにはありません。";
+inline const std::wstring kNoShellIcons =
+    L"シェルが表示できるアイコンがこのファイルにはありません。";
 inline const Message kCannotLoad{L"アイコンを読み込めませんでした。", kSorryCaption};
 
 // The Extract command's and the extraction's messages.

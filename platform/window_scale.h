@@ -8,10 +8,10 @@ namespace morvane {
 // The system's functions, each null where this Windows lacks it. A window is passed as the
 // system's handle, opaque here.
 struct ScaleFunctions {
-  unsigned (*dpiForWindow)(void* window);   // GetDpiForWindow: Windows 10 1607 on
-  unsigned (*dpiForMonitor)(void* window);  // GetDpiForMonitor of its monitor: 8.1 on
+  unsigned (*dpiForWindow)(void* window);        // GetDpiForWindow: Windows 10 1607 on
+  unsigned (*dpiForMonitor)(void* window);       // GetDpiForMonitor of its monitor: 8.1 on
   bool (*enableNonClientScaling)(void* window);  // EnableNonClientDpiScaling: 10 1607 on
-  unsigned (*screenDpi)();                        // everywhere
+  unsigned (*screenDpi)();                       // everywhere
 };
 
 // The DPI of the window's monitor: the window's own, else its monitor's, else the screen's.

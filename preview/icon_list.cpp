@@ -68,7 +68,8 @@ std::optional<int> FindNumberedItem(int count, const std::wstring& typed, int st
   if (typed.empty() || count < 1) return std::nullopt;
   std::wstring number = typed;
   for (wchar_t& c : number) {
-    if (c >= kFullWidthZero && c <= kFullWidthZero + 9) c = static_cast<wchar_t>(L'0' + c - kFullWidthZero);
+    if (c >= kFullWidthZero && c <= kFullWidthZero + 9)
+      c = static_cast<wchar_t>(L'0' + c - kFullWidthZero);
   }
   const auto begins = [&number](int item) { return std::to_wstring(item).rfind(number, 0) == 0; };
   const int from = std::clamp(start, 1, count + 1);

@@ -192,7 +192,8 @@ SIZE FormWindow::FrameAt(int dpi) const {
 void FormWindow::FitClientArea() {
   RECT client, frame;
   GetClientRect(hwnd_, &client);
-  const int wider = Scale(kClientWidth) - client.right, taller = Scale(kClientHeight) - client.bottom;
+  const int wider = Scale(kClientWidth) - client.right,
+            taller = Scale(kClientHeight) - client.bottom;
   if (wider == 0 && taller == 0) return;
   // The frame the system draws is not the one it tells at this scale: where per-monitor scaling
   // came late (Windows 10 1607) and under Wine, it stays as it was.

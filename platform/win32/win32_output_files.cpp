@@ -29,7 +29,7 @@ bool WriteParts(HANDLE file, const std::vector<ByteRange>& parts) {
 }  // namespace
 
 std::optional<SystemError> Win32OutputFiles::Write(const std::wstring& path,
-                                                  const std::vector<ByteRange>& parts) {
+                                                   const std::vector<ByteRange>& parts) {
   // Windows refuses to replace a read-only file; Wine, run by root, would replace it.
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&

@@ -6,7 +6,7 @@ namespace morvane::win32 {
 class Win32OutputFiles final : public OutputFiles {
  public:
   std::optional<SystemError> Write(const std::wstring& path,
-                                  const std::vector<ByteRange>& parts) override;
+                                   const std::vector<ByteRange>& parts) override;
 };
 
 }  // namespace morvane::win32

@@ -60,7 +60,7 @@ std::unique_ptr<SourceFile> FakeSourceFiles::Open(const std::wstring& path, Syst
 }
 
 std::optional<SystemError> FakeOutputFiles::Write(const std::wstring& path,
-                                                 const std::vector<ByteRange>& parts) {
+                                                  const std::vector<ByteRange>& parts) {
   written.push_back(path);
   partsPerWrite.push_back(parts.size());
   if (journal) journal->push_back(L"Write " + path);

@@ -147,7 +147,7 @@ class FakeSourceFiles final : public SourceFiles {
 class FakeOutputFiles final : public OutputFiles {
  public:
   std::optional<SystemError> Write(const std::wstring& path,
-                                  const std::vector<ByteRange>& parts) override;
+                                   const std::vector<ByteRange>& parts) override;
 
   std::map<std::wstring, Bytes> files;
   std::vector<std::wstring> written;  // in the order of the writes

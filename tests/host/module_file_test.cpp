@@ -337,8 +337,8 @@ TEST(PeModule, ResourcesWithoutBytesInTheFileFailAsTheResourceFunctionsWould) {
     EXPECT_NE(loopedModule->ReadIconGroup(name).status, ResourceStatus::Ok);
   }
   const Bytes noImages{0, 0, 1, 0, 0, 0};  // a group directory that counts no image
-  Bytes version = PeModule({{16, 1, {}, 0, Filled(8, 1)}, {14, 1, {}, 0, noImages},
-                            {3, 1, {}, 0, Filled(8, 3)}});
+  Bytes version = PeModule(
+      {{16, 1, {}, 0, Filled(8, 1)}, {14, 1, {}, 0, noImages}, {3, 1, {}, 0, Filled(8, 3)}});
   Put32(version, leaf(3), 0x7FFFFFF0);  // the version record's data lies past the end
   EXPECT_TRUE(ShellReaderStaysInFile(version.data(), version.size()));
   EXPECT_EQ(OpenPe(BytesContents(version))->ReadIconGroup({1, {}}).bytes, noImages);

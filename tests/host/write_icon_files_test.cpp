@@ -329,8 +329,8 @@ TEST(NativePathOf, ASystemPathUnderWow64NamesThe64BitFile) {
        L"\\\\?\\UNC\\host\\C$\\Windows\\System32\\a.dll"},
       {"the system's own Windows folder", true, L"D:\\WINNT\\System32\\a.dll",
        L"D:\\WINNT\\Sysnative\\a.dll", L"D:\\WINNT\\Sysnative\\a.dll", L"D:\\WINNT\\"},
-      {"C:\\Windows is another folder there", true, L"C:\\Windows\\System32\\a.dll", native + L"a.dll",
-       L"C:\\Windows\\System32\\a.dll", L"D:\\WINNT\\"},
+      {"C:\\Windows is another folder there", true, L"C:\\Windows\\System32\\a.dll",
+       native + L"a.dll", L"C:\\Windows\\System32\\a.dll", L"D:\\WINNT\\"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -243,8 +243,9 @@ TEST_F(IconImages, TheSourceFieldShowsTheListedFileAndItsWholePath) {
   EXPECT_TRUE(WaitFor(
       "the field's tip", [&] { return IsWindowVisible(tip) && TipText(tip, field) == path; }, 5000))
       << TipText(tip, field);
-  SaveScreenshot(window->hwnd(),
-                 (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "tip_over_the_source.png").wstring());
+  SaveScreenshot(
+      window->hwnd(),
+      (fs::path(WinePath(MORVANE_SCREENSHOT_DIR)) / "tip_over_the_source.png").wstring());
 }
 
 // The menu that is open: where it is, and its items, those of its submenu after them.

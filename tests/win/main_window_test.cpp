@@ -393,8 +393,9 @@ TEST_F(MainWindowTest, RefusalsAndEmptyFilesSpeakThroughMessageBoxes) {
 
   ASSERT_EQ(boxes.caught().size(), 2u);
   EXPECT_EQ(boxes.caught()[0].text, L"アイコンファイルは指定できません。");
-  EXPECT_EQ(boxes.caught()[1].text, L"アイコンがありません。\n" + FixtureModule("noicons").wstring() +
-                                        L"\nシェルが表示できるアイコンがこのファイルにはありません。");
+  EXPECT_EQ(boxes.caught()[1].text,
+            L"アイコンがありません。\n" + FixtureModule("noicons").wstring() +
+                L"\nシェルが表示できるアイコンがこのファイルにはありません。");
   for (const CaughtMessage& box : boxes.caught()) {
     EXPECT_EQ(box.caption, L"  バカ ？！・・・");
     EXPECT_TRUE(box.questionIcon);
@@ -624,6 +625,7 @@ TEST_F(ScaledWindow, AChangeOfMonitorScalesEverythingAgain) {
 
     RECT client;
     GetClientRect(form, &client);
+    std::printf("to %d DPI: client area %ld x %ld\n", dpi, client.right, client.bottom);
     EXPECT_EQ(client.right, Scaled(kClientWidth, dpi));
     EXPECT_EQ(client.bottom, Scaled(kClientHeight, dpi));
     for (const ControlLayout& c : kFormLayout) {

@@ -31,7 +31,8 @@ class PeFile {
     const std::uint32_t resourceRva = U32(resourceEntry);
     for (std::uint32_t i = 0; i < sections; ++i) {
       const std::uint32_t s = optional + optionalSize + 40 * i;
-      sections_.push_back({U32(s + 12), U32(s + 16), U32(s + 20)});  // raw data, as the loader reads it
+      sections_.push_back(
+          {U32(s + 12), U32(s + 16), U32(s + 20)});  // raw data, as the loader reads it
     }
     resources_ = resourceRva ? FileOffset(resourceRva) : 0;
   }

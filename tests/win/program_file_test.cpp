@@ -97,7 +97,8 @@ TEST(ProgramFile, IsTerminalServerAware) {
   };
   const std::size_t characteristics = u32(0x3C) + 24 + 70;  // the same in PE32 and PE32+
   ASSERT_LT(characteristics + 1, program.size());
-  EXPECT_TRUE(program[characteristics + 1] & 0x80);  // IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE
+  EXPECT_TRUE(program[characteristics + 1] &
+              0x80);  // IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE
 }
 
 }  // namespace
