@@ -23,22 +23,40 @@ Function* NewerUser32(const char* name) {
   return late::Newer<Function>(L"user32.dll", name);
 }
 
-const ScaleFunctions& SystemScaleFunctions() {
-  static const auto forWindow = NewerUser32<GetDpiForWindowFunction>("GetDpiForWindow");
-  static const auto forMonitor =
-      late::Newer<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
-  static const auto enable =
+// The functions of later Windows that tell a window its monitor's scale; null where missing.
+struct ScaleFunctionsOfThisWindows {
+  GetDpiForWindowFunction* forWindow = NewerUser32<GetDpiForWindowFunction>("GetDpiForWindow");
+  // shcore.dll only where the window cannot tell its own DPI.
+  GetDpiForMonitorFunction* forMonitor =
+      forWindow ? nullptr
+                : late::Newer<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+  EnableNonClientDpiScalingFunction* enable =
       NewerUser32<EnableNonClientDpiScalingFunction>("EnableNonClientDpiScaling");
+};
+
+const ScaleFunctionsOfThisWindows& Bound() {
+  static const ScaleFunctionsOfThisWindows bound;
+  return bound;
+}
+
+unsigned DpiForWindow(void* window) { return Bound().forWindow(static_cast<HWND>(window)); }
+
+unsigned DpiForMonitor(void* window) {
+  UINT x = 0, y = 0;
+  const HMONITOR monitor = MonitorFromWindow(static_cast<HWND>(window), MONITOR_DEFAULTTONEAREST);
+  return SUCCEEDED(Bound().forMonitor(monitor, kEffectiveDpi, &x, &y)) ? y : 0;
+}
+
+bool EnableNonClientScaling(void* window) {
+  return Bound().enable(static_cast<HWND>(window)) != FALSE;
+}
+
+unsigned DpiOfScreen() { return static_cast<unsigned>(ScreenDpi()); }
+
+const ScaleFunctions& SystemScaleFunctions() {
   static const ScaleFunctions functions{
-      forWindow ? +[](void* window) { return forWindow(static_cast<HWND>(window)); } : nullptr,
-      forMonitor ? +[](void* window) {
-        UINT x = 0, y = 0;
-        const HMONITOR monitor = MonitorFromWindow(static_cast<HWND>(window), MONITOR_DEFAULTTONEAREST);
-        return SUCCEEDED(forMonitor(monitor, kEffectiveDpi, &x, &y)) ? y : 0u;
-      } : nullptr,
-      enable ? +[](void* window) { return enable(static_cast<HWND>(window)) != FALSE; } : nullptr,
-      [] { return static_cast<unsigned>(ScreenDpi()); },
-  };
+      Bound().forWindow ? DpiForWindow : nullptr, Bound().forMonitor ? DpiForMonitor : nullptr,
+      Bound().enable ? EnableNonClientScaling : nullptr, DpiOfScreen};
   return functions;
 }
 
