@@ -222,10 +222,19 @@ TEST_F(IconImages, TheSourceFieldShowsTheListedFileAndItsWholePath) {
   EXPECT_TRUE(GetWindowLongW(field, GWL_STYLE) & ES_READONLY);
   EXPECT_TRUE(GetWindowLongW(field, GWL_STYLE) & WS_TABSTOP);
   SetFocus(field);
-  for (const wchar_t c : {L'x', L'\b'}) SendMessageW(field, WM_CHAR, c, 1);
+  for (const wchar_t c : std::wstring(L"\b\buser32.dll")) SendMessageW(field, WM_CHAR, c, 1);
   SendMessageW(field, WM_KEYDOWN, VK_DELETE, 0);
   SendMessageW(field, WM_PASTE, 0, 0);
   EXPECT_EQ(win32::WindowText(field), L"shell32.dll");
+  // The icon written is the listed file's.
+  const TempFolder out;
+  SetWindowTextW(Control(kText1Destination), out.WithBackslash().c_str());
+  Select(2);
+  window->logic().cmdMake_Click();
+  const auto written = FilesIn(out.path());
+  ASSERT_EQ(written.size(), 1u);
+  EXPECT_EQ(written.begin()->first, L"shell32002.ico");
+  EXPECT_EQ(written.begin()->second, IconFilesFromPe(ReadSystemFile("system32", "shell32.dll"))[1]);
   SendMessageW(field, EM_SETSEL, 0, -1);
   SendMessageW(field, WM_COPY, 0, 0);
   ASSERT_TRUE(OpenClipboard(nullptr));
