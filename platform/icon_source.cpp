@@ -6,6 +6,12 @@ namespace morvane {
 
 namespace {
 
+IconSource Opened(SourceFiles& files, const std::wstring& path) {
+  IconSource source{path, nullptr, {}};
+  source.file = files.Open(path, source.error);
+  return source;
+}
+
 bool IsModuleWithoutIconGroups(SourceFile* file) {
   ResourceModule* module = file ? file->Module() : nullptr;
   return module && module->IconGroupNames().empty();
@@ -15,17 +21,14 @@ bool IsModuleWithoutIconGroups(SourceFile* file) {
 
 IconSource OpenIconSource(SourceFiles& files, PathNames& paths, const std::wstring& path) {
   const std::wstring file = NativePathOf(paths, path);
-  IconSource named{file, nullptr, {}};
-  named.file = files.Open(file, named.error);
+  IconSource named = Opened(files, file);
   if (!IsModuleWithoutIconGroups(named.file.get())) return named;
 
   const std::wstring name = NameOf(path);
   const std::wstring mun = paths.WindowsFolder() + L"SystemResources\\" + name + L".mun";
   if (name.empty() || !paths.FileExists(mun)) return named;
   named.file.reset();
-  IconSource redirected{mun, nullptr, {}};
-  redirected.file = files.Open(mun, redirected.error);
-  return redirected;
+  return Opened(files, mun);
 }
 
 }  // namespace morvane

@@ -15,6 +15,8 @@ namespace {
 
 constexpr wchar_t kFullWidthZero = L'\uFF10';
 
+bool IsFullWidthDigit(wchar_t c) { return c >= kFullWidthZero && c <= kFullWidthZero + 9; }
+
 bool IsIconFileName(const std::wstring& path) {
   std::wstring tail = path.substr(path.size() - std::min<std::size_t>(path.size(), 4));
   for (wchar_t& c : tail) {
@@ -61,15 +63,14 @@ void ResetSourceDisplay(const Preview& preview) {
 }
 
 bool IsTypedDigit(wchar_t c) {
-  return (c >= L'0' && c <= L'9') || (c >= kFullWidthZero && c <= kFullWidthZero + 9);
+  return (c >= L'0' && c <= L'9') || IsFullWidthDigit(c);
 }
 
 std::optional<int> FindNumberedItem(int count, const std::wstring& typed, int start, bool wrap) {
   if (typed.empty() || count < 1) return std::nullopt;
   std::wstring number = typed;
   for (wchar_t& c : number) {
-    if (c >= kFullWidthZero && c <= kFullWidthZero + 9)
-      c = static_cast<wchar_t>(L'0' + c - kFullWidthZero);
+    if (IsFullWidthDigit(c)) c = static_cast<wchar_t>(L'0' + c - kFullWidthZero);
   }
   const auto begins = [&number](int item) { return std::to_wstring(item).rfind(number, 0) == 0; };
   const int from = std::clamp(start, 1, count + 1);

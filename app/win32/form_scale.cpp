@@ -1,4 +1,4 @@
-// The window's answer to a move onto a monitor of another scale.
+// The window's size from its layout, and its answer to a move onto a monitor of another scale.
 #include <utility>
 
 #include "app/win32/build_controls.h"
@@ -50,6 +50,24 @@ void FormWindow::ScaleContents() {
   }
   logic_->Form_DpiChanged();
   controls_->list.ArrangeItems();
+}
+
+SIZE FormWindow::FrameAt(int dpi) const {
+  return FrameAround({Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi)}, kStyle, dpi);
+}
+
+void FormWindow::FitClientArea() {
+  RECT client, frame;
+  GetClientRect(hwnd_, &client);
+  const int wider = Scale(kClientWidth) - client.right,
+            taller = Scale(kClientHeight) - client.bottom;
+  if (wider == 0 && taller == 0) return;
+  // The frame the system draws is not the one it tells at this scale: where per-monitor scaling
+  // came late (Windows 10 1607) and under Wine, it stays as it was.
+  GetWindowRect(hwnd_, &frame);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider,
+               frame.bottom - frame.top + taller,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
 }
 
 }  // namespace morvane::win32

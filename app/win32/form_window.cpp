@@ -17,7 +17,6 @@ namespace morvane::win32 {
 
 namespace {
 
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -54,7 +53,7 @@ std::unique_ptr<FormWindow> FormWindow::Create(HINSTANCE instance) {
   RegisterFormClass(instance, WindowProc);
   const SIZE frame = window->FrameAt(window->dpi_);
   const HWND created =
-      CreateWindowExW(0, kClassName, MORVANE_TITLE_W, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+      CreateWindowExW(0, kClassName, MORVANE_TITLE_W, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                       frame.cx, frame.cy, nullptr, nullptr, instance, window.get());
   if (!created || !window->hwnd_) return nullptr;
   window->FitClientArea();  // made on its monitor, whose scale may not be the screen's
@@ -183,24 +182,6 @@ bool FormWindow::OnCreate() noexcept {
     logic_.reset();
     return false;
   }
-}
-
-SIZE FormWindow::FrameAt(int dpi) const {
-  return FrameAround({Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi)}, kWindowStyle, dpi);
-}
-
-void FormWindow::FitClientArea() {
-  RECT client, frame;
-  GetClientRect(hwnd_, &client);
-  const int wider = Scale(kClientWidth) - client.right,
-            taller = Scale(kClientHeight) - client.bottom;
-  if (wider == 0 && taller == 0) return;
-  // The frame the system draws is not the one it tells at this scale: where per-monitor scaling
-  // came late (Windows 10 1607) and under Wine, it stays as it was.
-  GetWindowRect(hwnd_, &frame);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wider,
-               frame.bottom - frame.top + taller,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
 }
 
 }  // namespace morvane::win32

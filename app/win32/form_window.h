@@ -24,8 +24,9 @@ namespace morvane::win32 {
 
 class FormWindow {
  public:
-  // The window class, registered once per process.
+  // The window class, registered once per process, and the window's style.
   static constexpr wchar_t kClassName[] = L"MainForm";
+  static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
   // Creates the window, not yet shown, with every control in its initial state.
   static std::unique_ptr<FormWindow> Create(HINSTANCE instance);
