@@ -17,7 +17,6 @@ namespace morvane::win32 {
 
 namespace {
 
-
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   if (GetClassInfoExW(instance, FormWindow::kClassName, &windowClass)) return;
